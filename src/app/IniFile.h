@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// A plain INI file as the register has always used it: section and key names compared without
+// regard to letter case, values trimmed, UTF-8 text. Every call reads the file afresh and every
+// write saves at once, so two handles on the same file (or a hand edit) never overwrite each
+// other. A missing or unreadable file reads as empty; the first successful write creates it.
+class IniFile {
+public:
+    explicit IniFile(QString path);
+
+    const QString &path() const { return m_path; }
+
+    QString readString(const QString &section, const QString &key,
+                       const QString &defaultValue = {}) const;
+    int readInteger(const QString &section, const QString &key, int defaultValue = 0) const;
+
+    // False when the file could not be written; the file is then left as it was.
+    bool writeString(const QString &section, const QString &key, const QString &value);
+    bool writeInteger(const QString &section, const QString &key, int value);
+
+private:
+    QStringList readLines() const;
+
+    QString m_path;
+};

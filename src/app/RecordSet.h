@@ -1,0 +1,47 @@
+#pragma once
+
+#include "SqlStatement.h"
+
+#include <QSqlQueryModel>
+
+class TdmData;
+
+// The rows of one statement for a window: the statement and its bound values kept together,
+// rows fetched lazily as a view scrolls, and a current row that detail queries and editors
+// follow. Opened and reopened only through TdmData::OpenQuerySQL.
+class RecordSet : public QSqlQueryModel {
+    Q_OBJECT
+public:
+    explicit RecordSet(QObject *parent = nullptr);
+
+    bool isActive() const { return m_active; }
+    const SqlStatement &statement() const { return m_statement; }
+
+    // -1 when there is no row.
+    int currentRow() const { return m_currentRow; }
+    void setCurrentRow(int row);
+    bool isEmpty() const { return rowCount() == 0; }
+
+    // Field names are matched without regard to letter case.
+    int fieldIndex(const QString &field) const;
+    QVariant value(int row, const QString &field) const;
+    QVariant currentValue(const QString &field) const;
+
+    // Makes the first row whose field equals `value` current, reading further rows as needed.
+    // Returns that row, or -1 (the current row then stays).
+    int locate(const QString &field, const QVariant &value);
+    // Reads every remaining row; for walks over all rows such as an export.
+    void fetchAll();
+    void close();
+
+signals:
+    void currentRowChanged(int row);
+
+private:
+    friend class TdmData;
+    bool open(const QSqlDatabase &db, const SqlStatement &statement, QString *error);
+
+    SqlStatement m_statement;
+    int m_currentRow = -1;
+    bool m_active = false;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+// A statement and the values bound to its '?' placeholders, kept together so that a query can be
+// reopened, counted or re-sorted with exactly the values it was opened with. User text never
+// becomes part of `text`; it travels in `values`.
+struct SqlStatement {
+    QString text;
+    QVariantList values;
+
+    SqlStatement() = default;
+    SqlStatement(QString statementText, QVariantList boundValues = {})
+        : text(std::move(statementText)), values(std::move(boundValues)) {}
+    SqlStatement(const char *statementText) : text(QString::fromUtf8(statementText)) {}
+
+    // Appends a filter fragment such as "and F_code like ? " with the values of its placeholders.
+    SqlStatement &add(const QString &fragment, const QVariantList &fragmentValues = {}) {
+        text += fragment;
+        values += fragmentValues;
+        return *this;
+    }
+};

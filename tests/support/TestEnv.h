@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ScriptedDialogs.h"
+#include "app/DataDm.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A fresh application folder for one test: ZORBSETS_HOME and the user's settings point into a
+// temporary folder, scripted dialogs are installed, and (unless asked otherwise) data/ holds a
+// new database that the data module has open. Everything is undone when it goes.
+class TestEnv {
+public:
+    enum Database { WithDatabase, WithoutDatabase };
+
+    explicit TestEnv(Database database = WithDatabase);
+    ~TestEnv();
+    TestEnv(const TestEnv &) = delete;
+    TestEnv &operator=(const TestEnv &) = delete;
+
+    QString folder() const { return m_dir.path(); }
+    QString path(const QString &relative) const { return m_dir.filePath(relative); }
+    QString databasePath() const;
+
+    TdmData &dm() { return *m_dm; }
+    ScriptedDialogs &dialogs() { return *m_dialogs; }
+
+    // A copy of a new, empty register database at `path` (made once per test run, because
+    // hashing the administrator's password is deliberately slow).
+    static void copyEmptyDatabase(const QString &path);
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TdmData> m_dm;
+    ScriptedDialogs *m_dialogs;
+    std::unique_ptr<UserDialogs> m_previousDialogs;
+};
+
+// The folder of the third-party test files.
+QString TestDataPath(const QString &relative);
