@@ -1,0 +1,2 @@
+#pragma once
+// Filled in by the tree-codes work.

@@ -1,0 +1,73 @@
+#include "WindowPlacement.h"
+
+#include <algorithm>
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QWidget>
+
+namespace {
+
+QString settingsKey(const QWidget *window, int mode) {
+    const QString name = window->objectName().isEmpty()
+                             ? QString::fromLatin1(window->metaObject()->className())
+                             : window->objectName();
+    return QStringLiteral("WindowGeometry/%1-%2").arg(name).arg(mode);
+}
+
+QSettings userSettings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zorbsets"),
+                     QStringLiteral("windows"));
+}
+
+// Saves the geometry each time the window is hidden, which covers closing it.
+class GeometryKeeper final : public QObject {
+public:
+    GeometryKeeper(QWidget *window, QString key) : QObject(window), m_key(std::move(key)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Hide) {
+            auto *window = static_cast<QWidget *>(watched);
+            userSettings().setValue(m_key, window->saveGeometry());
+        }
+        return false;
+    }
+
+private:
+    QString m_key;
+};
+
+void centre(QWidget *window) {
+    QRect area;
+    if (QWidget *parent = window->parentWidget())
+        area = parent->window()->frameGeometry();
+    else if (QScreen *screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    if (area.isEmpty())
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(area.center());
+    window->move(frame.topLeft());
+}
+
+} // namespace
+
+void DispFormPos(QWidget *window, int mode) {
+    if (!window)
+        return;
+    const QString key = settingsKey(window, mode);
+    const QByteArray stored = userSettings().value(key).toByteArray();
+    if (stored.isEmpty() || !window->restoreGeometry(stored))
+        centre(window);
+    const QObjectList &children = window->children();
+    const bool kept = std::any_of(children.begin(), children.end(), [](const QObject *child) {
+        return dynamic_cast<const GeometryKeeper *>(child) != nullptr;
+    });
+    if (!kept)
+        new GeometryKeeper(window, key);
+}
