@@ -126,6 +126,21 @@ bool TdmData::OpenQuerySQL(const SqlStatement &statement, RecordSet &records) {
     return false;
 }
 
+std::optional<QList<QSqlRecord>> TdmData::ReadRecords(const SqlStatement &statement) {
+    QSqlQuery query(ADOcnn());
+    query.setForwardOnly(true);
+    if (!prepareAndBind(query, statement) || !query.exec()) {
+        m_lastError = query.lastError().text();
+        qWarning().noquote() << "query failed:" << statement.text << "-" << m_lastError;
+        ShowMess(OperationFailed, MessError);
+        return std::nullopt;
+    }
+    QList<QSqlRecord> rows;
+    while (query.next())
+        rows << query.record();
+    return rows;
+}
+
 std::optional<QStringList> TdmData::PickListValues(const SqlStatement &statement) {
     QSqlQuery query(ADOcnn());
     query.setForwardOnly(true);
@@ -141,6 +156,31 @@ std::optional<QStringList> TdmData::PickListValues(const SqlStatement &statement
             values << value;
     }
     return values;
+}
+
+std::optional<TdmData::Totals> TdmData::RecordTotals(const SqlStatement &statement,
+                                                     const QStringList &sumFields) {
+    QStringList columns = {QStringLiteral("count(*)")};
+    for (const QString &field : sumFields) {
+        if (!isPlainName(field))
+            return std::nullopt;
+        columns << QStringLiteral("coalesce(sum(%1), 0)").arg(field);
+    }
+    QSqlQuery query(ADOcnn());
+    query.setForwardOnly(true);
+    const SqlStatement totals(QStringLiteral("select %1 from (%2) as totals")
+                                  .arg(columns.join(QStringLiteral(", ")), statement.text),
+                              statement.values);
+    if (!prepareAndBind(query, totals) || !query.exec() || !query.next()) {
+        m_lastError = query.lastError().text();
+        ShowMess(OperationFailed, MessError);
+        return std::nullopt;
+    }
+    Totals result;
+    result.count = query.value(0).toLongLong();
+    for (int i = 0; i < sumFields.size(); ++i)
+        result.sums << query.value(i + 1).toDouble();
+    return result;
 }
 
 void TdmData::WriteLog(const QString &operation) {

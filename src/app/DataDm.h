@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlRecord>
 #include <QStringList>
 
 #include <optional>
@@ -40,9 +41,18 @@ public:
     QString GetSQLValue(const SqlStatement &statement);
     int GetSQLInt(const SqlStatement &statement);
     bool OpenQuerySQL(const SqlStatement &statement, RecordSet &records);
+    // Every row of a short statement at once (layouts, trees, settings); nothing after an error.
+    std::optional<QList<QSqlRecord>> ReadRecords(const SqlStatement &statement);
     // The non-blank values of the statement's first column, as read and in row order; nothing
     // after an error (which has been shown).
     std::optional<QStringList> PickListValues(const SqlStatement &statement);
+    // The number of rows of a statement and the sums of some of its fields, in one query over
+    // all its rows (not only those a view has read). Field names must be plain identifiers.
+    struct Totals {
+        qint64 count = 0;
+        QList<double> sums;
+    };
+    std::optional<Totals> RecordTotals(const SqlStatement &statement, const QStringList &sumFields);
     void WriteLog(const QString &operation);
     bool HasPermission(const QString &code);
 

@@ -1,5 +1,6 @@
 #include "RecordSet.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -12,9 +13,10 @@ bool RecordSet::open(const QSqlDatabase &db, const SqlStatement &statement, QStr
     // A model walks back and forth over the rows it has read, so the query must not be
     // forward-only; rows are still read from SQLite only as the model asks for them.
     QSqlQuery query(db);
-    bool ok = query.prepare(statement.text);
+    const SqlStatement effective = effectiveStatement();
+    bool ok = query.prepare(effective.text);
     if (ok) {
-        for (const QVariant &value : statement.values)
+        for (const QVariant &value : effective.values)
             query.addBindValue(value);
         ok = query.exec();
     }
@@ -23,16 +25,37 @@ bool RecordSet::open(const QSqlDatabase &db, const SqlStatement &statement, QStr
             *error = query.lastError().text();
         return false;
     }
+    // Active before the model resets, so views that refresh on the reset see an open query.
+    m_active = true;
     setQuery(std::move(query));
     if (lastError().isValid()) {
         if (error)
             *error = lastError().text();
-        clear();
+        close();
         return false;
     }
-    m_active = true;
     setCurrentRow(rowCount() > 0 ? 0 : -1);
     return true;
+}
+
+bool RecordSet::setOrderBy(const QStringList &fieldsWithDirections) {
+    static const QRegularExpression term(
+        QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*( (ASC|DESC))?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (const QString &item : fieldsWithDirections) {
+        if (!term.match(item).hasMatch())
+            return false;
+    }
+    m_orderBy = fieldsWithDirections;
+    return true;
+}
+
+SqlStatement RecordSet::effectiveStatement() const {
+    if (m_orderBy.isEmpty())
+        return m_statement;
+    return SqlStatement(QStringLiteral("select * from (%1) as sorted order by %2")
+                            .arg(m_statement.text, m_orderBy.join(QStringLiteral(", "))),
+                        m_statement.values);
 }
 
 void RecordSet::close() {

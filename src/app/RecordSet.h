@@ -15,7 +15,16 @@ public:
     explicit RecordSet(QObject *parent = nullptr);
 
     bool isActive() const { return m_active; }
+    // The statement as opened, without the sort order.
     const SqlStatement &statement() const { return m_statement; }
+
+    // An ORDER BY list ("F_code ASC, F_name DESC") applied around the statement from the next
+    // open on, so a re-sort is a re-query and the database does the sorting. Field names must be
+    // plain identifiers; false (and nothing changed) otherwise. Empty removes the order.
+    bool setOrderBy(const QStringList &fieldsWithDirections);
+    const QStringList &orderBy() const { return m_orderBy; }
+    // What is run: the statement, wrapped in the order when there is one.
+    SqlStatement effectiveStatement() const;
 
     // -1 when there is no row.
     int currentRow() const { return m_currentRow; }
@@ -42,6 +51,7 @@ private:
     bool open(const QSqlDatabase &db, const SqlStatement &statement, QString *error);
 
     SqlStatement m_statement;
+    QStringList m_orderBy;
     int m_currentRow = -1;
     bool m_active = false;
 };
