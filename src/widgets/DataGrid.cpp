@@ -423,29 +423,35 @@ void DataGrid::refreshFooter() {
 
 bool DataGrid::setSortSpec(const QString &spec) {
     const auto terms = parseSortSpec(spec);
-    if (!terms || !m_records || !m_dm)
-        return false;
-    const QVariant key = m_records->currentValue(QStringLiteral("F_ID"));
-    if (!m_records->setOrderBy(*terms))
+    if (!terms || !applyOrder(*terms))
         return false;
     m_sortSpec = spec;
     m_markers = QList<SortMarker>(m_columns.size(), SortMarker::None);
     for (const QString &term : *terms) {
-        const QString field = term.section(QLatin1Char(' '), 0, 0);
-        const int index = columnIndex(field);
+        const int index = columnIndex(term.section(QLatin1Char(' '), 0, 0));
         if (index >= 0)
             m_markers[logicalIndex(index)] = term.endsWith(QLatin1String("DESC"))
                                                  ? SortMarker::Descending
                                                  : SortMarker::Ascending;
     }
     m_model->headerChanged();
-    if (m_records->isActive()) {
-        if (!m_dm->OpenQuerySQL(m_records->statement(), *m_records))
-            return false;
-        if (key.isValid() && !key.isNull())
-            m_records->locate(QStringLiteral("F_ID"), key);
-    }
     emit sortChanged(spec);
+    return true;
+}
+
+// Re-queries the record set in the given order and stays on the item that was current.
+bool DataGrid::applyOrder(const QStringList &terms) {
+    if (!m_records || !m_dm)
+        return false;
+    const QVariant key = m_records->currentValue(QStringLiteral("F_ID"));
+    if (!m_records->setOrderBy(terms))
+        return false;
+    if (!m_records->isActive())
+        return true;
+    if (!m_dm->OpenQuerySQL(m_records->statement(), *m_records))
+        return false;
+    if (key.isValid() && !key.isNull())
+        m_records->locate(QStringLiteral("F_ID"), key);
     return true;
 }
 
@@ -457,22 +463,27 @@ SortMarker DataGrid::sortMarker(int index) const {
 
 void DataGrid::setTitleSortEnabled(bool enabled) { m_titleSort = enabled; }
 
-// None or descending → ascending → descending. A memo field changes its marker only: sorting
-// long texts orders nothing useful.
+// The clicked column's marker goes from none or descending to ascending and from ascending to
+// descending, and the list is ordered by that column alone; other markers stay as they are. A
+// memo field changes its marker only: ordering long texts helps nobody.
 void DataGrid::onTitleClicked(int logical) {
     if (!m_titleSort || logical < 0 || logical >= m_columns.size())
         return;
     const SortMarker next = m_markers[logical] == SortMarker::Ascending ? SortMarker::Descending
                                                                         : SortMarker::Ascending;
     const QString field = m_columns[logical].fieldName;
-    if (isMemoField(field)) {
-        m_markers = QList<SortMarker>(m_columns.size(), SortMarker::None);
-        m_markers[logical] = next;
-        m_model->headerChanged();
-        return;
+    const QString spec =
+        field + (next == SortMarker::Ascending ? QStringLiteral(" ASC,") : QStringLiteral(" DESC,"));
+    if (!isMemoField(field)) {
+        const auto terms = parseSortSpec(spec);
+        if (!terms || !applyOrder(*terms))
+            return;
+        m_sortSpec = spec;
     }
-    setSortSpec(field + (next == SortMarker::Ascending ? QStringLiteral(" ASC,")
-                                                       : QStringLiteral(" DESC,")));
+    m_markers[logical] = next;
+    m_model->headerChanged();
+    if (!isMemoField(field))
+        emit sortChanged(spec);
 }
 
 int DataGrid::currentRow() const {

@@ -119,6 +119,7 @@ private:
     QString cellTextAt(int row, int logical) const;
     void applyColumnGeometry();
     void onTitleClicked(int logical);
+    bool applyOrder(const QStringList &terms);
     void onRecordsReset();
     void placeFooter();
 
