@@ -92,6 +92,19 @@ bool TdmData::ExecuteSQL(const SqlStatement &statement) {
     return false;
 }
 
+bool TdmData::ExecuteAll(const QList<SqlStatement> &statements) {
+    Transaction transaction(*this);
+    if (!transaction.isActive()) {
+        m_lastError = ADOcnn().lastError().text();
+        return false;
+    }
+    for (const SqlStatement &statement : statements) {
+        if (!run(statement))
+            return false;
+    }
+    return transaction.commit();
+}
+
 bool TdmData::DeleteRecByID(const QString &table, qint64 id) {
     if (isPlainName(table) &&
         run(SqlStatement(QStringLiteral("delete from %1 where F_ID = ?").arg(table), {id})))

@@ -37,6 +37,9 @@ public:
     bool RollbackTrans();
 
     bool ExecuteSQL(const SqlStatement &statement);
+    // Runs the statements in one transaction: all of them or, on the first failure, none.
+    // Shows nothing, so the caller can say what failed in its own words.
+    bool ExecuteAll(const QList<SqlStatement> &statements);
     bool DeleteRecByID(const QString &table, qint64 id);
     QString GetSQLValue(const SqlStatement &statement);
     int GetSQLInt(const SqlStatement &statement);

@@ -1,6 +1,7 @@
 #include "GridLayouts.h"
 
 #include "DataDm.h"
+#include "schema/Catalogues.h"
 #include "widgets/DataGrid.h"
 
 #include <QSqlRecord>
@@ -84,4 +85,18 @@ void SaveGridLayout(TdmData &dm, DataGrid *grid, const QString &name) {
                      column.footerValue, static_cast<int>(column.footerKind), name.toLower(),
                      column.fieldName}));
     }
+}
+
+QList<DataGridColumn> BuiltInGridColumns(const QString &name) {
+    QList<DataGridColumn> columns;
+    for (const Catalogues::GridColumn &builtIn : Catalogues::builtInColumns(name)) {
+        DataGridColumn column(builtIn.field, builtIn.caption);
+        column.width = builtIn.width;
+        column.alignment = alignmentFromCode(builtIn.alignment);
+        column.displayFormat = builtIn.displayFormat;
+        column.footerKind = footerKindFromCode(builtIn.footerType);
+        column.footerValue = builtIn.footerValue;
+        columns << column;
+    }
+    return columns;
 }

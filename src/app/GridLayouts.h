@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+struct DataGridColumn;
 
 class DataGrid;
 class TdmData;
@@ -15,3 +18,6 @@ void LoadGridLayout(TdmData &dm, DataGrid *grid, const QString &name);
 // alignment, format and footer. Only rows that exist are updated (hidden columns included, so
 // hiding is remembered); each column is saved on its own, so one failure does not lose the rest.
 void SaveGridLayout(TdmData &dm, DataGrid *grid, const QString &name);
+
+// The columns a named grid is built with until a stored layout replaces them.
+QList<DataGridColumn> BuiltInGridColumns(const QString &name);

@@ -6,6 +6,7 @@
 #include "PubUnit.h"
 #include "register/uFrmMain.h"
 #include "schema/DatabaseFile.h"
+#include "security/uFrmOperLogin.h"
 #include "support/QtUserDialogs.h"
 #include "uFrmSplash.h"
 
@@ -105,6 +106,8 @@ int RunApplication(QApplication &app) {
     splash.setStatus(QStringLiteral("连接成功，正在登录 ....."));
     splash.close();
 
+    if (ShowLogin(dm, &mainWindow, 0) != LoginResult::LoggedIn)
+        return 0;
     mainWindow.show();
     return app.exec();
 }

@@ -1,6 +1,8 @@
 #include "QtUserDialogs.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QProcess>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -30,14 +32,14 @@ QWidget *activeParent() { return QApplication::activeWindow(); }
 
 } // namespace
 
-int QtUserDialogs::showMessage(const QString &text, int kind) {
+int QtUserDialogs::showMessage(const QString &text, int kind, int defaultAnswer) {
     const KindLook look = lookOf(kind);
     QMessageBox box(look.icon, QString::fromUtf8(look.title), text, QMessageBox::NoButton,
                     activeParent());
     if (kind == MessQuestion) {
         QPushButton *yes = box.addButton(QStringLiteral("是(&Y)"), QMessageBox::YesRole);
         QPushButton *no = box.addButton(QStringLiteral("否(&N)"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        box.setDefaultButton(defaultAnswer == MessNo ? no : yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? MessYes : MessNo;
@@ -69,4 +71,10 @@ std::optional<QString> QtUserDialogs::inputText(const QString &title, const QStr
     if (!ok)
         return std::nullopt;
     return text;
+}
+
+bool QtUserDialogs::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }
+
+bool QtUserDialogs::startProgram(const QString &program, const QStringList &arguments) {
+    return QProcess::startDetached(program, arguments);
 }

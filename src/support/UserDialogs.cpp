@@ -6,7 +6,7 @@ namespace {
 
 class ConsoleDialogs final : public UserDialogs {
 public:
-    int showMessage(const QString &text, int kind) override {
+    int showMessage(const QString &text, int kind, int) override {
         QTextStream(stderr) << text << Qt::endl;
         return kind == MessQuestion ? MessNo : 0;
     }
@@ -16,6 +16,8 @@ public:
     std::optional<QString> inputText(const QString &, const QString &, const QString &) override {
         return std::nullopt;
     }
+    bool openUrl(const QUrl &) override { return false; }
+    bool startProgram(const QString &, const QStringList &) override { return false; }
 };
 
 std::unique_ptr<UserDialogs> &installed() {
@@ -34,8 +36,8 @@ std::unique_ptr<UserDialogs> UserDialogs::install(std::unique_ptr<UserDialogs> d
     return dialogs;
 }
 
-int ShowMess(const QString &text, int kind) {
-    const int answer = UserDialogs::current().showMessage(text, kind);
+int ShowMess(const QString &text, int kind, int defaultAnswer) {
+    const int answer = UserDialogs::current().showMessage(text, kind, defaultAnswer);
     if (kind == MessQuestion)
         return answer == MessYes ? MessYes : MessNo;
     return answer;

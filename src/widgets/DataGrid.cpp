@@ -409,8 +409,10 @@ void DataGrid::refreshFooter() {
             sumColumns << logical;
         }
     }
-    if (!sumFields.isEmpty() && m_dm && m_records && m_records->isActive()) {
+    m_totalRows = 0;
+    if (m_dm && m_records && m_records->isActive()) {
         if (const auto totals = m_dm->RecordTotals(m_records->statement(), sumFields)) {
+            m_totalRows = totals->count;
             for (int i = 0; i < sumColumns.size(); ++i) {
                 const int logical = sumColumns[i];
                 m_footerTexts[logical] =
@@ -419,6 +421,7 @@ void DataGrid::refreshFooter() {
         }
     }
     m_footer->update();
+    emit totalsChanged(m_totalRows);
 }
 
 bool DataGrid::setSortSpec(const QString &spec) {

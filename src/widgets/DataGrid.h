@@ -69,10 +69,12 @@ public:
     void setFooterVisible(bool visible);
     bool isFooterVisible() const;
     QString footerText(int index) const; // as shown, after the display format
-    // Recomputes the sums, e.g. after the record set was reopened from outside.
+    // Recomputes the sums and the row count, e.g. after the record set was reopened.
     void refreshFooter();
+    // The number of rows of the whole statement (not only those read so far); 0 when closed.
+    qint64 totalRowCount() const { return m_totalRows; }
 
-    // Sorting: a specification "field ASC,field DESC," (a trailing comma is accepted, an empty
+    // Sorting: a sort order "field ASC,field DESC," (a trailing comma is accepted, an empty
     // text removes the sort). Reopens the record set ordered so and keeps the current row.
     bool setSortSpec(const QString &spec);
     QString sortSpec() const;
@@ -105,6 +107,8 @@ signals:
     void currentRowChanged(int row);
     void sortChanged(const QString &spec);
     void columnsChanged();
+    // The row count and the footer sums were computed anew.
+    void totalsChanged(qint64 rowCount);
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
@@ -131,6 +135,7 @@ private:
     QList<SortMarker> m_markers;     // by logical index
     QString m_sortSpec;
     QStringList m_footerTexts; // by logical index
+    qint64 m_totalRows = 0;
     bool m_footerVisible = true;
     bool m_titleSort = true;
     CellTextHook m_cellTextHook;

@@ -13,8 +13,8 @@ template <typename T> T takeOr(QList<T> &queue, T fallback, QStringList &unexpec
 
 } // namespace
 
-int ScriptedDialogs::showMessage(const QString &text, int kind) {
-    messages.append({text, kind});
+int ScriptedDialogs::showMessage(const QString &text, int kind, int defaultAnswer) {
+    messages.append({text, kind, defaultAnswer});
     if (kind != MessQuestion)
         return 0;
     return takeOr(answers, int(MessNo), unexpected, QStringLiteral("question: ") + text);
@@ -55,4 +55,14 @@ bool ScriptedDialogs::wasShown(const QString &text, int kind) const {
             return true;
     }
     return false;
+}
+
+bool ScriptedDialogs::openUrl(const QUrl &url) {
+    openedUrls << url;
+    return true;
+}
+
+bool ScriptedDialogs::startProgram(const QString &program, const QStringList &) {
+    startedPrograms << program;
+    return programsStart;
 }

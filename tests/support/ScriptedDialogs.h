@@ -14,6 +14,7 @@ public:
     struct Message {
         QString text;
         int kind;
+        int defaultAnswer;
     };
 
     QList<Message> messages;
@@ -22,10 +23,14 @@ public:
     QStringList folders;
     QList<std::optional<QString>> inputs;
 
+    QList<QUrl> openedUrls;
+    QStringList startedPrograms;
+    bool programsStart = true; // what startProgram answers
+
     QStringList askedTitles; // titles of the file, folder and input dialogs shown, in order
     QStringList unexpected;  // dialogs that found their queue empty
 
-    int showMessage(const QString &text, int kind) override;
+    int showMessage(const QString &text, int kind, int defaultAnswer) override;
     QString openFileName(const QString &title, const QString &folder,
                          const QString &filter) override;
     QString saveFileName(const QString &title, const QString &folder,
@@ -33,6 +38,8 @@ public:
     QString existingFolder(const QString &title, const QString &folder) override;
     std::optional<QString> inputText(const QString &title, const QString &prompt,
                                      const QString &initial) override;
+    bool openUrl(const QUrl &url) override;
+    bool startProgram(const QString &program, const QStringList &arguments) override;
 
     QStringList messageTexts() const;
     bool wasShown(const QString &text, int kind) const;

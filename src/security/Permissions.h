@@ -1,0 +1,22 @@
+#pragma once
+
+class QAction;
+class QString;
+class QWidget;
+class TdmData;
+
+// Applies an operator's permissions to the main window. Every governed command is a QAction
+// named "Action" + its permission code (Catalogues::permissions()); a command the operator may
+// not use is hidden and disabled, so neither its menu item, its tool button, its shortcut nor a
+// programmatic trigger reaches it. Each main menu stays visible only while the operator holds at
+// least one command of its group, and the detail commands Action901…906 follow Action201…206.
+// The administrator ("admin", whatever the letter case or surrounding blanks) may use
+// everything. Actions and menus the window lacks are skipped; menus follow the permissions
+// held, so a window that has not built every command yet still shows the right menus.
+// Other operators' permissions are read through TdmData::HasPermission, that is, for
+// PubUnit::CurrentOperator, which the login sets before calling this.
+void SetLimits(TdmData &dm, QWidget *mainWindow, const QString &operatorName);
+
+// True when the operator may run the command now: it is visible and enabled. The main window
+// asks this before running a command from its own key handling.
+bool IsCommandAllowed(const QAction *action);
