@@ -1,35 +1,157 @@
 #pragma once
 
+#include "app/SqlStatement.h"
+#include "security/uFrmOperLogin.h"
+
+#include <QHash>
 #include <QMainWindow>
 
+#include <functional>
+#include <optional>
+
+class DataGrid;
+struct EquipmentFilter;
+class QAction;
+class QCheckBox;
+class QComboBox;
 class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+class QTableWidget;
 class QTimer;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class RecordSet;
 class TdmData;
 
-// The main window. For now it carries the caption, the status bar with the operator and the
-// clock, and the question asked before the program is left; the register's trees, lists and
-// commands are built on it.
-class TFrmMain : public QMainWindow {
+// The main window: the equipment list with its search bar, value list and the type and
+// department trees, the detail pane of the current item, and every command of the program.
+// Other windows are opened from here, modally.
+class TFrmMain : public QMainWindow, public LoginHost {
     Q_OBJECT
 public:
     explicit TFrmMain(TdmData &dm, QWidget *parent = nullptr);
+    ~TFrmMain() override;
 
-    // Panels of the status bar: 0 caption, 1 operator, 2 spare, 3 date and time.
+    // Detail pages: 1 accessories, 2 pictures, 3 documents, 4 notes.
+    int DetailKind = 1;
+    // The identity handed to the equipment editor.
+    qint64 EditTargetId = 0;
+    // The statement of the last RefreshList, without its order.
+    const SqlStatement &ListSql() const { return m_listSql; }
+    RecordSet &QryMain() const { return *m_qryMain; }
+
+    // Recomposes the list from every filter and reopens it with the detail queries.
+    void RefreshList();
+    // Refills the value list with the names of one dictionary category (kind 1 status, 2 user,
+    // 3 record maker) and refreshes the list on "全部".
+    void FillItemList(int kind);
+
+    // The advanced query of the search bar; until one is set the button is unavailable.
+    using AdvancedQuery = std::function<std::optional<SqlStatement>(QWidget *parent)>;
+    void setAdvancedQuery(AdvancedQuery query);
+
+    QAction *action(const QString &name) const { return m_actions.value(name); }
     QString statusPanelText(int panel) const;
+
+    // LoginHost
+    QWidget *commandWindow() override { return this; }
+    void showOperator(const QString &name, const QDateTime &loginTime) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    struct Command;
+    static const QList<Command> &commands();
+
+    // building
+    void buildActions();
     void buildMenus();
+    void buildToolBar();
+    QWidget *buildSearchBar();
+    QWidget *buildNavigationPane();
+    QWidget *buildListPane();
+    QWidget *buildDetailPane();
     void buildStatusBar();
+    void buildPopupMenus();
+    QMenu *addMenu(const QString &objectName, const QString &title);
+
+    // showing
     void onFirstShow();
     void showClock();
+    void markUnavailable();
+
+    // list and details
+    void openList(const SqlStatement &statement);
+    void openDetails();
+    void showCount();
+    void onCurrentItemChanged();
+    void selectDetailPage(int page);
+    DataGrid *currentDetailGrid() const;
+    EquipmentFilter currentFilter() const;
+
+    // commands
+    bool runCommand(const QString &name);
+    void changeOperator(bool refresh);
+    void deleteCurrentItem();
+    void sortList();
+    void chooseListColumns();
+    void saveListLayout();
+    void sortDetail();
+    void chooseDetailColumns();
+    void saveDetailLayout();
+    void removeEmptyImportedRows();
+    void toggleAdvancedSearch(bool down);
+    void toggleNavigationPane(bool shown);
+    void startDesktopTool(const QStringList &candidates, const QString &what);
+    void openHelpFile(const QString &name);
+    void showAbout();
 
     TdmData &m_dm;
-    QList<QLabel *> m_panels;
-    QTimer *m_clock;
+    QHash<QString, QAction *> m_actions;
+    SqlStatement m_listSql;
+    AdvancedQuery m_advancedQuery;
     bool m_shown = false;
+    bool m_fillingItems = false;
+
+    RecordSet *m_qryMain;
+    RecordSet *m_qryDetail1;
+    RecordSet *m_qryDetail2;
+    RecordSet *m_qryDetail3;
+
+    QToolBar *ToolBar1 = nullptr;
+    QWidget *Panel1 = nullptr;
+    QToolButton *SpeedButton1 = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    QComboBox *ComboBox1 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+    QToolButton *SpeedButton2 = nullptr;
+    QSplitter *m_mainSplitter = nullptr;
+    QTabWidget *rpcSET = nullptr;
+    QTableWidget *vleList = nullptr;
+    QComboBox *cbbListType = nullptr;
+    QPushButton *Button1 = nullptr;
+    QTreeWidget *tvTree = nullptr;
+    QTreeWidget *tvTree1 = nullptr;
+    DataGrid *DBGridEh1 = nullptr;
+    QLabel *lblSETnum = nullptr;
+    QListWidget *ListView1 = nullptr;
+    QToolBar *CBdetail = nullptr;
+    QTabWidget *rpcList = nullptr;
+    DataGrid *DBGridEh2 = nullptr;
+    QListWidget *ListView2 = nullptr;
+    DataGrid *DBGridEh3 = nullptr;
+    QPlainTextEdit *DBMemo1 = nullptr;
+    QList<QLabel *> m_statusPanels;
+    QTimer *Timer1 = nullptr;
 };

@@ -71,8 +71,8 @@ private slots:
     void displayFormatsAndNoDate();
     void titleClicksCycleTheSort();
     void memoTitleChangesOnlyItsMarker();
-    void sortSpecifications_data();
-    void sortSpecifications();
+    void sortOrders_data();
+    void sortOrders();
     void sortKeepsTheCurrentItem();
     void columnsRebuildMoveAndHide();
     void multiRowSelectionAndCurrentRow();
@@ -152,7 +152,7 @@ void TestDataGrid::memoTitleChangesOnlyItsMarker() {
     QCOMPARE(sorted.count(), 0);
 }
 
-void TestDataGrid::sortSpecifications_data() {
+void TestDataGrid::sortOrders_data() {
     QTest::addColumn<QString>("spec");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QStringList>("firstCodes");
@@ -168,7 +168,7 @@ void TestDataGrid::sortSpecifications_data() {
                                         << QStringList({"E0000", "E0001"});
 }
 
-void TestDataGrid::sortSpecifications() {
+void TestDataGrid::sortOrders() {
     QFETCH(QString, spec);
     QFETCH(bool, accepted);
     QFETCH(QStringList, firstCodes);

@@ -1,0 +1,72 @@
+#include "EquipmentFilter.h"
+
+namespace {
+
+struct SearchField {
+    const char *caption;
+    const char *column;
+    bool contains; // otherwise the value must start the field
+};
+
+const SearchField searchFields[] = {
+    {"设备编号", "f_code", false},    {"设备名称", "f_name", true},
+    {"设备规格", "F_spec", false},    {"主机编号", "F_JScode", true},
+    {"制造厂家", "F_factory", true},  {"安装地点", "F_address", false},
+    {"验收使用情况", "F_memo1", true}, {"备注信息", "F_memo2", true},
+};
+
+const char *const listColumns[] = {"F_useStatus", "F_useEmp", "F_operEmp"};
+
+} // namespace
+
+const QStringList &EquipmentFilter::searchFieldCaptions() {
+    static const QStringList captions = [] {
+        QStringList result;
+        for (const SearchField &field : searchFields)
+            result << QString::fromUtf8(field.caption);
+        return result;
+    }();
+    return captions;
+}
+
+QString LikeLiteral(const QString &text) {
+    QString escaped = text;
+    escaped.replace(QLatin1Char('!'), QLatin1String("!!"));
+    escaped.replace(QLatin1Char('%'), QLatin1String("!%"));
+    escaped.replace(QLatin1Char('_'), QLatin1String("!_"));
+    return escaped;
+}
+
+// The first LIKE is a plain prefix the index on the column can serve; the second keeps only
+// the node itself and what lies below it.
+SqlStatement TreePathCondition(const QString &column, const QString &path) {
+    const QString prefix = LikeLiteral(path);
+    return SqlStatement(QStringLiteral("and %1 like ? escape '!' and (%1 = ? or %1 like ? "
+                                       "escape '!') ")
+                            .arg(column),
+                        {prefix + QLatin1Char('%'), path, prefix + QStringLiteral("\\%")});
+}
+
+SqlStatement EquipmentFilter::statement() const {
+    SqlStatement sql(QStringLiteral("select * from Sets where (1=1) "));
+    if (searchField >= 0 && searchField < int(std::size(searchFields))) {
+        const SearchField &field = searchFields[searchField];
+        const QString value = LikeLiteral(searchText.trimmed()) + QLatin1Char('%');
+        sql.add(QStringLiteral("and %1 like ? escape '!' ").arg(QLatin1String(field.column)),
+                {field.contains ? QLatin1Char('%') + value : value});
+    }
+    if (!typePath.isEmpty()) {
+        const SqlStatement tree = TreePathCondition(QStringLiteral("f_type"), typePath);
+        sql.add(tree.text, tree.values);
+    }
+    if (!deptPath.isEmpty()) {
+        const SqlStatement tree = TreePathCondition(QStringLiteral("f_useDept"), deptPath);
+        sql.add(tree.text, tree.values);
+    }
+    if (!includeStopped)
+        sql.add(QStringLiteral("and F_useFlag = false "));
+    if (listValue && listType >= 0 && listType < int(std::size(listColumns)))
+        sql.add(QStringLiteral("and %1 = ? ").arg(QLatin1String(listColumns[listType])),
+                {*listValue});
+    return sql;
+}
