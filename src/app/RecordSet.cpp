@@ -104,6 +104,19 @@ int RecordSet::locate(const QString &field, const QVariant &wanted) {
     }
 }
 
+int RecordSet::locateLoaded(const QString &field, const QVariant &wanted) {
+    const int column = fieldIndex(field);
+    if (column < 0)
+        return -1;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (data(index(row, column)) == wanted) {
+            setCurrentRow(row);
+            return row;
+        }
+    }
+    return -1;
+}
+
 void RecordSet::fetchAll() {
     while (canFetchMore())
         fetchMore();

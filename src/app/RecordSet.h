@@ -39,6 +39,8 @@ public:
     // Makes the first row whose field equals `value` current, reading further rows as needed.
     // Returns that row, or -1 (the current row then stays).
     int locate(const QString &field, const QVariant &value);
+    // The same among the rows already read, without reading more.
+    int locateLoaded(const QString &field, const QVariant &value);
     // Reads every remaining row; for walks over all rows such as an export.
     void fetchAll();
     void close();

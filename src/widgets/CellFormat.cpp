@@ -40,10 +40,15 @@ QString formatNumber(double number, const QString &displayFormat) {
 
 } // namespace
 
+// Called for every text cell drawn, so a plain character test rather than a pattern.
 bool IsNoDateText(const QString &text) {
-    static const QRegularExpression date(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}"));
-    return text.size() >= 10 && date.match(text).hasMatch() &&
-           text.left(10) < QLatin1String(Schema::FirstRealDate);
+    if (text.size() < 10 || text[4] != QLatin1Char('-') || text[7] != QLatin1Char('-'))
+        return false;
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        if (!text[i].isDigit())
+            return false;
+    }
+    return QStringView(text).left(10) < QLatin1String(Schema::FirstRealDate);
 }
 
 QString FormatCellValue(const QVariant &value, const QString &displayFormat) {

@@ -152,10 +152,37 @@ private:
 };
 
 // Keeps a row's own colours when it is selected (a stopped item stays red on grey), so the
-// colouring still tells while the user works through a selection.
+// colouring still tells while the user works through a selection. Cells are one line of text:
+// the style draws the background, selection and focus, and the text is laid out only once,
+// which is most of what the first screen of a large list costs.
 class DataGridDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QString text = cell.text;
+        cell.text.clear();
+        const QWidget *view = cell.widget;
+        QStyle *style = view ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+        if (text.isEmpty())
+            return;
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const QRect area = cell.rect.adjusted(margin, 0, -margin, 0);
+        const bool selected = cell.state & QStyle::State_Selected;
+        painter->save();
+        painter->setFont(cell.font);
+        painter->setPen(cell.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        // No character is wider than the font is high, so a short text fits without measuring.
+        const bool fits = text.size() * cell.fontMetrics.height() <= area.width();
+        const QString shown =
+            fits ? text : cell.fontMetrics.elidedText(text, Qt::ElideRight, area.width());
+        painter->drawText(area, int(cell.displayAlignment) | Qt::TextSingleLine, shown);
+        painter->restore();
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
@@ -168,6 +195,17 @@ protected:
             QColor highlight = background.value<QColor>().darker(115);
             option->palette.setColor(QPalette::Highlight, highlight);
         }
+    }
+};
+
+// The title row has one line of text per title, so its height follows from the font alone;
+// measuring every title to find it is work a large list does not need.
+class DataGridTitles final : public QHeaderView {
+public:
+    explicit DataGridTitles(QWidget *parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+    QSize sizeHint() const override {
+        return QSize(length(), fontMetrics().height() + 10);
     }
 };
 
@@ -230,6 +268,7 @@ std::optional<QStringList> parseSortSpec(const QString &spec) {
 
 DataGrid::DataGrid(QWidget *parent)
     : QTableView(parent), m_model(new DataGridModel(this)), m_footer(new DataGridFooter(this)) {
+    setHorizontalHeader(new DataGridTitles(this));
     setModel(m_model);
     setItemDelegate(new DataGridDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -280,7 +319,8 @@ void DataGrid::setRecordSet(RecordSet *records) {
 
 void DataGrid::onRecordsReset() {
     applyColumnGeometry();
-    refreshFooter();
+    if (!m_reordering)
+        refreshFooter();
     if (m_records && m_records->currentRow() >= 0)
         setCurrentRow(m_records->currentRow());
 }
@@ -442,7 +482,8 @@ bool DataGrid::setSortSpec(const QString &spec) {
     return true;
 }
 
-// Re-queries the record set in the given order and stays on the item that was current.
+// Re-queries the record set in the given order. The item that was current stays current when
+// it is among the rows read at once; looking further would read the whole list.
 bool DataGrid::applyOrder(const QStringList &terms) {
     if (!m_records || !m_dm)
         return false;
@@ -451,10 +492,13 @@ bool DataGrid::applyOrder(const QStringList &terms) {
         return false;
     if (!m_records->isActive())
         return true;
-    if (!m_dm->OpenQuerySQL(m_records->statement(), *m_records))
+    m_reordering = true; // the order changes neither the count nor the sums
+    const bool opened = m_dm->OpenQuerySQL(m_records->statement(), *m_records);
+    m_reordering = false;
+    if (!opened)
         return false;
     if (key.isValid() && !key.isNull())
-        m_records->locate(QStringLiteral("F_ID"), key);
+        m_records->locateLoaded(QStringLiteral("F_ID"), key);
     return true;
 }
 

@@ -75,7 +75,8 @@ public:
     qint64 totalRowCount() const { return m_totalRows; }
 
     // Sorting: a sort order "field ASC,field DESC," (a trailing comma is accepted, an empty
-    // text removes the sort). Reopens the record set ordered so and keeps the current row.
+    // text removes the sort). Reopens the record set ordered so; the current item stays current
+    // when it is among the first rows, otherwise the first row becomes current.
     bool setSortSpec(const QString &spec);
     QString sortSpec() const;
     SortMarker sortMarker(int index) const;
@@ -137,6 +138,7 @@ private:
     QStringList m_footerTexts; // by logical index
     qint64 m_totalRows = 0;
     bool m_footerVisible = true;
+    bool m_reordering = false;
     bool m_titleSort = true;
     CellTextHook m_cellTextHook;
     RowStyleHook m_rowStyleHook;

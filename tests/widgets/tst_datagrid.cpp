@@ -74,6 +74,7 @@ private slots:
     void sortOrders_data();
     void sortOrders();
     void sortKeepsTheCurrentItem();
+    void sortAwayFromTheCurrentItemStartsAtTheTop();
     void columnsRebuildMoveAndHide();
     void multiRowSelectionAndCurrentRow();
     void rowStyleAndCellTextHooks();
@@ -189,6 +190,22 @@ void TestDataGrid::sortKeepsTheCurrentItem() {
     QVERIFY(f.grid.setSortSpec("F_code DESC,"));
     QCOMPARE(f.records.currentValue("F_code").toString(), QStringLiteral("E0007"));
     QCOMPARE(f.grid.currentRow(), 42);
+}
+
+// A current item that the new order puts beyond the rows read at once is not hunted down (that
+// would read the whole list); the list starts at its top, and the totals are not recounted.
+void TestDataGrid::sortAwayFromTheCurrentItemStartsAtTheTop() {
+    TestEnv env;
+    fillItems(env.dm(), 1200);
+    GridFixture f(env.dm(), "select * from Sets order by F_code");
+    QSignalSpy totals(&f.grid, &DataGrid::totalsChanged);
+    f.grid.setCurrentRow(3);
+    QVERIFY(f.grid.setSortSpec("F_code DESC,"));
+    QCOMPARE(f.grid.currentRow(), 0);
+    QCOMPARE(f.records.currentValue("F_code").toString(), QStringLiteral("E1199"));
+    QVERIFY(f.records.rowCount() < 1200);
+    QCOMPARE(totals.count(), 0);
+    QCOMPARE(f.grid.totalRowCount(), 1200);
 }
 
 void TestDataGrid::columnsRebuildMoveAndHide() {
