@@ -1,0 +1,122 @@
+#include "uDLGenterCaption.h"
+
+#include "support/UserDialogs.h"
+#include "uFrmTreeCodeMan.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString TypeCaption = QStringLiteral("设备类型");
+constexpr int TypeChooseMode = 2;
+constexpr int DepartmentChooseMode = 4;
+
+} // namespace
+
+TDLGenterCaption::TDLGenterCaption(TdmData &dm, QWidget *parent) : QDialog(parent), m_dm(dm) {
+    setObjectName(QStringLiteral("DLGenterCaption"));
+    buildControls();
+    buildLayout();
+}
+
+void TDLGenterCaption::buildControls() {
+    Label1 = new QLabel(QStringLiteral("节点名称"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    edtCurValue = new QLineEdit(this);
+    edtCurValue->setObjectName(QStringLiteral("edtCurValue"));
+    edtCurValue->setMinimumWidth(260);
+    Label1->setBuddy(edtCurValue);
+
+    sbtype = new QToolButton(this);
+    sbtype->setObjectName(QStringLiteral("sbtype"));
+    sbtype->setText(QStringLiteral("…"));
+    sbtype->setToolTip(QStringLiteral("从列表中选择"));
+    sbtype->setFocusPolicy(Qt::NoFocus);
+    sbtype->hide();
+    connect(sbtype, &QToolButton::clicked, this, &TDLGenterCaption::chooseFromTree);
+
+    // OK is the default button, so Enter in the edit confirms; Esc cancels through QDialog.
+    Button1 = new QPushButton(QStringLiteral("确定"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("取消"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setAutoDefault(false);
+    connect(Button1, &QPushButton::clicked, this, &TDLGenterCaption::confirm);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TDLGenterCaption::buildLayout() {
+    auto *group = new QGroupBox(this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    auto *fields = new QHBoxLayout(group);
+    fields->addWidget(Label1);
+    fields->addWidget(edtCurValue, 1);
+    fields->addWidget(sbtype);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    // A fixed border: the dialog keeps the size its contents need.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TDLGenterCaption::setTreeButtonVisible(bool visible) {
+    sbtype->setVisible(visible);
+}
+
+// The initial text is selected, so typing replaces it and Enter keeps it.
+QString TDLGenterCaption::AskText(const QString &caption, const QString &initial) {
+    setWindowTitle(caption);
+    edtCurValue->setText(initial);
+    edtCurValue->selectAll();
+    edtCurValue->setFocus();
+    adjustSize();
+    centreOnScreen();
+    return exec() == QDialog::Accepted ? edtCurValue->text() : QString();
+}
+
+// The same words whatever the name is for: the dialog has always said so.
+void TDLGenterCaption::confirm() {
+    if (edtCurValue->text().trimmed().isEmpty()) {
+        ShowMess(QStringLiteral("部门名称不能为空！"), MessInfo);
+        edtCurValue->setFocus();
+        return;
+    }
+    accept();
+}
+
+void TDLGenterCaption::chooseFromTree() {
+    const int mode = windowTitle() == TypeCaption ? TypeChooseMode : DepartmentChooseMode;
+    edtCurValue->setText(ChooseTreeNode(m_dm, mode, edtCurValue->text(), true, this));
+    edtCurValue->setFocus();
+}
+
+void TDLGenterCaption::centreOnScreen() {
+    QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+QString AskText(TdmData &dm, const QString &caption, const QString &initial, bool showTreeButton,
+                QWidget *parent) {
+    TDLGenterCaption dialog(dm, parent);
+    dialog.setTreeButtonVisible(showTreeButton);
+    return dialog.AskText(caption, initial);
+}
