@@ -5,14 +5,17 @@ namespace {
 struct SearchField {
     const char *caption;
     const char *column;
-    bool contains; // otherwise the value must start the field
+    TextMatch match;
 };
 
+constexpr TextMatch Starts = TextMatch::BeginsWith;
+constexpr TextMatch Anywhere = TextMatch::Contains;
+
 const SearchField searchFields[] = {
-    {"设备编号", "f_code", false},    {"设备名称", "f_name", true},
-    {"设备规格", "F_spec", false},    {"主机编号", "F_JScode", true},
-    {"制造厂家", "F_factory", true},  {"安装地点", "F_address", false},
-    {"验收使用情况", "F_memo1", true}, {"备注信息", "F_memo2", true},
+    {"设备编号", "f_code", Starts},      {"设备名称", "f_name", Anywhere},
+    {"设备规格", "F_spec", Starts},      {"主机编号", "F_JScode", Anywhere},
+    {"制造厂家", "F_factory", Anywhere}, {"安装地点", "F_address", Starts},
+    {"验收使用情况", "F_memo1", Anywhere}, {"备注信息", "F_memo2", Anywhere},
 };
 
 const char *const listColumns[] = {"F_useStatus", "F_useEmp", "F_operEmp"};
@@ -37,6 +40,20 @@ QString LikeLiteral(const QString &text) {
     return escaped;
 }
 
+SqlStatement LikeCondition(const QString &column, const QString &text, TextMatch match) {
+    QString pattern = LikeLiteral(text) + QLatin1Char('%');
+    if (match == TextMatch::Contains)
+        pattern.prepend(QLatin1Char('%'));
+    return SqlStatement(QStringLiteral("and %1 like ? escape '!' ").arg(column), {pattern});
+}
+
+SqlStatement TextMatchCondition(const QString &column, const QString &text, TextMatch match) {
+    const QString value = text.trimmed();
+    if (value.isEmpty())
+        return {};
+    return LikeCondition(column, value, match);
+}
+
 // The first LIKE is a plain prefix the index on the column can serve; the second keeps only
 // the node itself and what lies below it.
 SqlStatement TreePathCondition(const QString &column, const QString &path) {
@@ -51,9 +68,9 @@ SqlStatement EquipmentFilter::statement() const {
     SqlStatement sql(QStringLiteral("select * from Sets where (1=1) "));
     if (searchField >= 0 && searchField < int(std::size(searchFields))) {
         const SearchField &field = searchFields[searchField];
-        const QString value = LikeLiteral(searchText.trimmed()) + QLatin1Char('%');
-        sql.add(QStringLiteral("and %1 like ? escape '!' ").arg(QLatin1String(field.column)),
-                {field.contains ? QLatin1Char('%') + value : value});
+        const SqlStatement condition =
+            LikeCondition(QLatin1String(field.column), searchText.trimmed(), field.match);
+        sql.add(condition.text, condition.values);
     }
     if (!typePath.isEmpty()) {
         const SqlStatement tree = TreePathCondition(QStringLiteral("f_type"), typePath);

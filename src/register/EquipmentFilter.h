@@ -26,6 +26,15 @@ struct EquipmentFilter {
     SqlStatement statement() const;
 };
 
+enum class TextMatch { BeginsWith, Contains };
+
+// "and <column> like ? escape '!' " matching `text` literally, at the start of the column or
+// anywhere in it. An empty text still asks for a value (NULL never matches).
+SqlStatement LikeCondition(const QString &column, const QString &text, TextMatch match);
+
+// The same for a value the user may leave blank: trimmed, and no condition at all when blank.
+SqlStatement TextMatchCondition(const QString &column, const QString &text, TextMatch match);
+
 // A LIKE pattern that matches `text` literally: the wildcards and the escape character '!' in it
 // are escaped (the statement says "escape '!'").
 QString LikeLiteral(const QString &text);
