@@ -7,6 +7,7 @@
 #include "app/PubUnit.h"
 #include "app/RecordSet.h"
 #include "app/TreeCodes.h"
+#include "uDlgSetCx.h"
 #include "support/WindowPlacement.h"
 #include "widgets/DataGrid.h"
 
@@ -68,8 +69,8 @@ const QList<TFrmMain::Command> &TFrmMain::commands() {
         {"Action102", "更改密码", "mi100", S::SP_DialogResetButton, nullptr},
         {"Action103", "用户权限", "mi100", S::SP_FileDialogDetailedView, nullptr},
         {"Action104", "选项...", "mi100", S::SP_FileDialogListView, nullptr},
-        {"Action105", "设备类型", "mi100", S::SP_DirIcon, nullptr},
-        {"Action106", "部门机构", "mi100", S::SP_DirLinkIcon, nullptr},
+        {"Action105", "设备类型", "mi100", S::SP_DirIcon, &TFrmMain::manageTypes},
+        {"Action106", "部门机构", "mi100", S::SP_DirLinkIcon, &TFrmMain::manageDepartments},
         {"Action201", "新增", "mi200", S::SP_FileIcon, nullptr},
         {"Action202", "修改", "mi200", S::SP_FileDialogContentsView, nullptr},
         {"Action203", "删除", "mi200", S::SP_TrashIcon, &TFrmMain::deleteCurrentItem},
@@ -146,6 +147,8 @@ TFrmMain::TFrmMain(TdmData &dm, QWidget *parent)
 
     buildStatusBar();
     buildPopupMenus();
+    setAdvancedQuery(
+        [this](QWidget *parent) { return BuildAdvancedQuery(m_dm, parent, treePicker()); });
     markUnavailable();
     qApp->installEventFilter(this);
     DispFormPos(this, 0);
@@ -588,14 +591,16 @@ void TFrmMain::buildPopupMenus() {
     for (const char *name : {"Action204", "Action301", "Action205", "Action206"})
         DBGridEh1->addAction(m_actions.value(QString::fromLatin1(name)));
     DBGridEh1->addAction(separator());
-    for (const auto &[name, caption] :
-         {std::pair{"N75", "更改所选设备的设备类型"}, std::pair{"N80", "更改所选设备的使用部门"}}) {
-        auto *bulk = new QAction(QString::fromUtf8(caption), this);
+    const auto bulkChange = [this](const char *name, const QString &caption,
+                                   void (TFrmMain::*change)()) {
+        auto *bulk = new QAction(caption, this);
         bulk->setObjectName(QString::fromLatin1(name));
-        bulk->setEnabled(false);
-        bulk->setToolTip(Unavailable);
+        connect(bulk, &QAction::triggered, this, change);
         DBGridEh1->addAction(bulk);
-    }
+    };
+    bulkChange("N75", QStringLiteral("更改所选设备的设备类型"), &TFrmMain::changeSelectedTypes);
+    bulkChange("N80", QStringLiteral("更改所选设备的使用部门"),
+               &TFrmMain::changeSelectedDepartments);
 
     for (QWidget *view : {static_cast<QWidget *>(DBGridEh2), static_cast<QWidget *>(ListView2),
                           static_cast<QWidget *>(DBGridEh3)}) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TreePicker.h"
 #include "app/SqlStatement.h"
 #include "security/uFrmOperLogin.h"
 
@@ -49,6 +50,10 @@ public:
 
     // Recomposes the list from every filter and reopens it with the detail queries.
     void RefreshList();
+    // Reopens the list with its current statement, makes the item with key `id` current and
+    // counts again; after an editor saved.
+    void ReopenList(qint64 id);
+
     // Refills the value list with the names of one dictionary category (kind 1 status, 2 user,
     // 3 record maker) and refreshes the list on "全部".
     void FillItemList(int kind);
@@ -58,6 +63,9 @@ public:
     void setAdvancedQuery(AdvancedQuery query);
 
     QAction *action(const QString &name) const { return m_actions.value(name); }
+    // Chooses a type (mode 2) or department (mode 4) node; the tree window offers its editing
+    // commands only to an operator who may manage that tree.
+    TreePicker treePicker();
     QString statusPanelText(int panel) const;
 
     // LoginHost
@@ -110,6 +118,13 @@ private:
     void chooseDetailColumns();
     void saveDetailLayout();
     void removeEmptyImportedRows();
+    void manageTypes();
+    void manageDepartments();
+    void reloadTree(QTreeWidget *tree, const QString &caption, const QString &flag);
+    void changeSelectedTypes();
+    void changeSelectedDepartments();
+    void changeSelected(const char *column, const QString &caption, const QString &question,
+                        const QString &nothingSelected);
     void toggleAdvancedSearch(bool down);
     void toggleNavigationPane(bool shown);
     void startDesktopTool(const QStringList &candidates, const QString &what);

@@ -10,6 +10,8 @@
 #include "app/TreeCodes.h"
 #include "reports/uFrmDispFieldXz.h"
 #include "reports/ufrmRowArrangeGl.h"
+#include "settings/uDLGenterCaption.h"
+#include "settings/uFrmTreeCodeMan.h"
 #include "support/UserDialogs.h"
 #include "widgets/DataGrid.h"
 
@@ -86,6 +88,12 @@ void TFrmMain::openList(const SqlStatement &statement) {
     m_dm.OpenQuerySQL(statement, *m_qryMain);
     openDetails();
     showCount();
+}
+
+void TFrmMain::ReopenList(qint64 id) {
+    openList(m_qryMain->statement());
+    if (m_qryMain->locate(QStringLiteral("F_ID"), id) >= 0)
+        openDetails();
 }
 
 void TFrmMain::showCount() {
@@ -262,6 +270,73 @@ void TFrmMain::saveDetailLayout() {
 void TFrmMain::removeEmptyImportedRows() {
     m_dm.ExecuteSQL(QStringLiteral("delete from sets where F_code = '' and F_name = '' "));
     openList(m_qryMain->statement());
+}
+
+TreePicker TFrmMain::treePicker() {
+    return [this](int mode, const QString &current) {
+        const bool mayManage =
+            PubUnit::CurrentOperator.trimmed().toLower() == QLatin1String("admin") ||
+            m_actions.value(mode == 2 ? QStringLiteral("Action105") : QStringLiteral("Action106"))
+                ->isVisible();
+        return ChooseTreeNode(m_dm, mode, current, mayManage, this);
+    };
+}
+
+void TFrmMain::reloadTree(QTreeWidget *tree, const QString &caption, const QString &flag) {
+    LoadCodeTree(m_dm, tree, caption, flag);
+    tree->topLevelItem(0)->setExpanded(true);
+    RefreshList();
+}
+
+void TFrmMain::manageTypes() {
+    ManageTreeCodes(m_dm, 1, this);
+    reloadTree(tvTree, QStringLiteral("设备类型"), QStringLiteral("type"));
+}
+
+void TFrmMain::manageDepartments() {
+    ManageTreeCodes(m_dm, 3, this);
+    reloadTree(tvTree1, QStringLiteral("部门机构"), QStringLiteral("depttype"));
+}
+
+void TFrmMain::changeSelectedTypes() {
+    changeSelected("F_type", QStringLiteral("设备类型"),
+                   QStringLiteral("真的要改变当前所选设备的设备类型吗？"),
+                   QStringLiteral("请选择需要更改设备类型的设备资料！"));
+}
+
+void TFrmMain::changeSelectedDepartments() {
+    changeSelected("F_useDept", QStringLiteral("使用部门"),
+                   QStringLiteral("真的要改变当前所选设备的使用部门吗？"),
+                   QStringLiteral("请选择需要更改使用部门的设备资料！"));
+}
+
+// Each selected item is changed on its own: one that cannot take the value (a path too long
+// for its column) does not stop the others, and the user is told how many were left as they
+// were instead of the change looking complete.
+void TFrmMain::changeSelected(const char *column, const QString &caption, const QString &question,
+                              const QString &nothingSelected) {
+    if (ShowMess(question, MessQuestion) != MessYes)
+        return;
+    const QString value = AskText(m_dm, caption, QString(), true, this);
+    if (value.trimmed().isEmpty())
+        return;
+    const QList<int> rows = DBGridEh1->selectedRows();
+    if (rows.isEmpty()) {
+        ShowMess(nothingSelected, MessInfo);
+        return;
+    }
+    const QString update = QStringLiteral("update Sets set %1 = ? where F_ID = ?")
+                               .arg(QLatin1String(column));
+    int failed = 0;
+    for (int row : rows) {
+        const QVariant id = m_qryMain->value(row, QStringLiteral("F_ID"));
+        if (!m_dm.ExecuteAll({SqlStatement(update, {value, id})}))
+            ++failed;
+    }
+    ReopenList(m_qryMain->currentValue(QStringLiteral("F_ID")).toLongLong());
+    if (failed > 0)
+        ShowMess(QStringLiteral("有 %1 条设备资料未能更改，请检查所填内容是否过长！").arg(failed),
+                 MessWarning);
 }
 
 void TFrmMain::toggleNavigationPane(bool shown) {

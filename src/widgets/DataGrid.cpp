@@ -112,7 +112,10 @@ public:
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+        // The row indicator on the left marks rows; it carries no numbers.
+        if (orientation == Qt::Vertical)
+            return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
+        if (section < 0 || section >= columnCount())
             return QAbstractTableModel::headerData(section, orientation, role);
         const DataGridColumn &column = m_grid->m_columns[section];
         switch (role) {

@@ -10,6 +10,7 @@
 #include "widgets/DataGrid.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -26,6 +27,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -74,6 +76,28 @@ void seedRegister(TdmData &dm) {
         QVERIFY(dm.ExecuteSQL(SqlStatement("insert into t_code (F_type, F_name) values "
                                            "('usestatus', ?)",
                                            {QString::fromUtf8(status)})));
+}
+
+// Runs `steps` on the modal window named `name` once it is open; a window that never opens
+// leaves `done` false, so the test fails instead of hanging.
+void whenModal(const QString &name, std::function<void(QWidget *)> steps, bool *done) {
+    auto *poll = new QTimer;
+    auto deadline = std::make_shared<int>(500);
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == name) {
+            poll->stop();
+            poll->deleteLater();
+            *done = true;
+            steps(modal);
+        } else if (--*deadline <= 0) {
+            poll->stop();
+            poll->deleteLater();
+            if (modal)
+                modal->close();
+        }
+    });
+    poll->start(10);
 }
 
 int idOf(TdmData &dm, const QString &code) {
@@ -159,6 +183,11 @@ private slots:
     void unavailableCommandsAreDisabled();
     void navigationPaneComesBackOnTheLeft();
     void desktopToolsAreFoundOrNamed();
+    void bulkChangeOfSelectedItems_data();
+    void bulkChangeOfSelectedItems();
+    void bulkChangeNeedsASelection();
+    void treeWindowsReloadTheirTree_data();
+    void treeWindowsReloadTheirTree();
 };
 
 void TestMainWindow::startsWithEveryActiveItem() {
@@ -435,7 +464,7 @@ void TestMainWindow::detailPagesShowOnlyPermittedCommands() {
 void TestMainWindow::advancedSearchToggle() {
     MainFixture f;
     QToolButton *advanced = f.find<QToolButton>("SpeedButton2");
-    QVERIFY(!advanced->isEnabled());
+    QVERIFY(advanced->isEnabled());
     std::optional<SqlStatement> answer =
         SqlStatement("select * from Sets where F_code = ? ", {"S900"});
     f.window->setAdvancedQuery([&answer](QWidget *) { return answer; });
@@ -471,7 +500,7 @@ void TestMainWindow::removeEmptyImportedRows() {
 
 void TestMainWindow::unavailableCommandsAreDisabled() {
     MainFixture f;
-    for (const char *name : {"Action101", "Action201", "Action208", "Action301", "Action503",
+    for (const char *name : {"Action101", "Action208", "Action301", "Action503",
                              "Action901", "Action907", "Action31"}) {
         QAction *command = f.window->action(name);
         QVERIFY2(!command->isEnabled(), name);
@@ -517,6 +546,100 @@ void TestMainWindow::desktopToolsAreFoundOrNamed() {
     qputenv("PATH", path);
     QCOMPARE(f.env.dialogs().startedPrograms, QStringList({bin + "/mousepad"}));
     QCOMPARE(f.env.dialogs().messages.size(), 1);
+}
+
+void TestMainWindow::bulkChangeOfSelectedItems_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("changed");
+    QTest::newRow("type") << "N75" << "F_type" << "\\\\办公家具" << 2;
+    QTest::newRow("department") << "N80" << "F_useDept" << "\\\\财务部" << 2;
+    QTest::newRow("department path too long") << "N80" << "F_useDept" << QString(60, 'x') << 0;
+    QTest::newRow("blank value changes nothing") << "N75" << "F_type" << "   " << 0;
+}
+
+void TestMainWindow::bulkChangeOfSelectedItems() {
+    QFETCH(QString, command);
+    QFETCH(QString, column);
+    QFETCH(QString, value);
+    QFETCH(int, changed);
+    MainFixture f;
+    DataGrid *list = f.find<DataGrid>("DBGridEh1");
+    list->selectionModel()->clearSelection();
+    for (const char *code : {"A100", "Q1"}) {
+        const QModelIndex cell = list->model()->index(f.codes().indexOf(code), 0);
+        list->selectionModel()->select(cell, QItemSelectionModel::Select |
+                                                 QItemSelectionModel::Rows);
+    }
+    f.env.dialogs().answers << MessYes;
+    bool asked = false;
+    whenModal("DLGenterCaption", [value](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>("edtCurValue")->setText(value);
+        if (value.trimmed().isEmpty())
+            dialog->findChild<QPushButton *>("Button2")->click();
+        else
+            dialog->findChild<QPushButton *>("Button1")->click();
+    }, &asked);
+    f.window->findChild<QAction *>(command)->trigger();
+    QVERIFY(asked);
+    const int rows = f.env.dm().GetSQLInt(SqlStatement(
+        QString("select count(*) from Sets where %1 = ?").arg(column), {value}));
+    QCOMPARE(rows, changed);
+    QCOMPARE(f.env.dm().GetSQLInt(SqlStatement(QString("select count(*) from Sets where %1 = ? "
+                                                       "and F_code not in ('A100', 'Q1')")
+                                                   .arg(column),
+                                               {value})),
+             0);
+    const bool tooLong = value.size() > 50;
+    QCOMPARE(f.env.dialogs().messages.size(), tooLong ? 2 : 1);
+    if (tooLong)
+        QVERIFY(f.env.dialogs().messages.last().text.contains("2 条"));
+}
+
+void TestMainWindow::bulkChangeNeedsASelection() {
+    MainFixture f;
+    f.find<DataGrid>("DBGridEh1")->selectionModel()->clearSelection();
+    f.env.dialogs().answers << MessYes;
+    bool asked = false;
+    whenModal("DLGenterCaption", [](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>("edtCurValue")->setText("\\\\行政部");
+        dialog->findChild<QPushButton *>("Button1")->click();
+    }, &asked);
+    f.window->findChild<QAction *>("N80")->trigger();
+    QVERIFY(asked);
+    QVERIFY(f.env.dialogs().wasShown("请选择需要更改使用部门的设备资料！", MessInfo));
+    QCOMPARE(f.env.dm().GetSQLInt("select count(*) from Sets where F_useDept = '\\\\行政部'"), 2);
+}
+
+void TestMainWindow::treeWindowsReloadTheirTree_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("tree");
+    QTest::addColumn<QString>("root");
+    QTest::newRow("types") << "Action105" << "tvTree" << "设备类型";
+    QTest::newRow("departments") << "Action106" << "tvTree1" << "部门机构";
+}
+
+void TestMainWindow::treeWindowsReloadTheirTree() {
+    QFETCH(QString, command);
+    QFETCH(QString, tree);
+    QFETCH(QString, root);
+    MainFixture f;
+    const QString flag = tree == "tvTree" ? "type" : "depttype";
+    bool opened = false;
+    whenModal("FrmTreeCodeMan", [&f, flag](QWidget *window) {
+        // What the window adds, the main window's tree shows once it closes.
+        f.env.dm().ExecuteSQL(SqlStatement("insert into t_treecode (F_code, F_name, F_likecode, "
+                                           "F_flag) values ('009', '新节点', '\\\\新节点', ?)",
+                                           {flag}));
+        window->close();
+    }, &opened);
+    f.window->action(command)->trigger();
+    QVERIFY(opened);
+    QTreeWidget *view = f.find<QTreeWidget>(qPrintable(tree));
+    QCOMPARE(view->topLevelItem(0)->text(0), root);
+    QVERIFY(view->topLevelItem(0)->isExpanded());
+    QCOMPARE(view->findItems("新节点", Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)
