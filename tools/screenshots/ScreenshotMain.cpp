@@ -1,0 +1,80 @@
+// Shows the register's windows on a sample register and saves what they look like:
+//   zorbsets-screenshots OUTPUT-FOLDER
+// Run it on a real display server (scripts/screenshots uses Xvfb) to see what users see.
+#include "SampleRegister.h"
+#include "app/AppPaths.h"
+#include "app/DataDm.h"
+#include "app/PubUnit.h"
+#include "register/uFrmMain.h"
+#include "schema/DatabaseFile.h"
+#include "security/Permissions.h"
+#include "widgets/DataGrid.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFontDatabase>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+}
+
+bool save(QWidget *window, const QString &path) {
+    settle();
+    const bool ok = window->grab().save(path);
+    QTextStream(stdout) << (ok ? "wrote " : "could not write ") << path << Qt::endl;
+    return ok;
+}
+
+void useApplicationFont(QApplication &app) {
+    if (QFontDatabase::hasFamily(QStringLiteral("Noto Sans CJK SC"))) {
+        QFont font(QStringLiteral("Noto Sans CJK SC"));
+        font.setPointSize(10);
+        app.setFont(font);
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: zorbsets-screenshots OUTPUT-FOLDER" << Qt::endl;
+        return 2;
+    }
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(output.path());
+    QTemporaryDir home;
+    qputenv(AppPaths::HomeVariable, QFile::encodeName(home.path()));
+    useApplicationFont(app);
+
+    const QString database = AppPaths::databaseFileIn(AppPaths::defaultDataFolder());
+    TdmData dm;
+    QString error;
+    if (!DatabaseFile::create(database, &error) || !dm.connectTo(database, &error) ||
+        !FillSampleRegister(dm)) {
+        QTextStream(stderr) << "cannot prepare the sample register: " << error << Qt::endl;
+        return 1;
+    }
+
+    PubUnit::CurrentOperator = QStringLiteral("admin");
+    TFrmMain main(dm);
+    SetLimits(dm, &main, PubUnit::CurrentOperator);
+    main.showOperator(PubUnit::CurrentOperator, QDateTime::currentDateTime());
+    main.resize(1280, 800);
+    main.show();
+    settle();
+    if (auto *grid = main.findChild<DataGrid *>(QStringLiteral("DBGridEh1")))
+        grid->setCurrentRow(2);
+    const bool ok = save(&main, output.filePath(QStringLiteral("main-window.png")));
+    main.hide();
+    return ok ? 0 : 1;
+}
