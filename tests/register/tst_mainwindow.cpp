@@ -1,6 +1,7 @@
 // The main window on a small register: every filter of the equipment list, alone and together,
 // the details following the current item, deletion, the keys, the detail pages and the commands
 // that permissions hide.
+#include "GuiSteps.h"
 #include "TestEnv.h"
 #include "app/PubUnit.h"
 #include "app/RecordSet.h"
@@ -76,28 +77,6 @@ void seedRegister(TdmData &dm) {
         QVERIFY(dm.ExecuteSQL(SqlStatement("insert into t_code (F_type, F_name) values "
                                            "('usestatus', ?)",
                                            {QString::fromUtf8(status)})));
-}
-
-// Runs `steps` on the modal window named `name` once it is open; a window that never opens
-// leaves `done` false, so the test fails instead of hanging.
-void whenModal(const QString &name, std::function<void(QWidget *)> steps, bool *done) {
-    auto *poll = new QTimer;
-    auto deadline = std::make_shared<int>(500);
-    QObject::connect(poll, &QTimer::timeout, [=] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == name) {
-            poll->stop();
-            poll->deleteLater();
-            *done = true;
-            steps(modal);
-        } else if (--*deadline <= 0) {
-            poll->stop();
-            poll->deleteLater();
-            if (modal)
-                modal->close();
-        }
-    });
-    poll->start(10);
 }
 
 int idOf(TdmData &dm, const QString &code) {
@@ -574,7 +553,7 @@ void TestMainWindow::bulkChangeOfSelectedItems() {
     }
     f.env.dialogs().answers << MessYes;
     bool asked = false;
-    whenModal("DLGenterCaption", [value](QWidget *dialog) {
+    onModalWindow("DLGenterCaption", [value](QWidget *dialog) {
         dialog->findChild<QLineEdit *>("edtCurValue")->setText(value);
         if (value.trimmed().isEmpty())
             dialog->findChild<QPushButton *>("Button2")->click();
@@ -602,7 +581,7 @@ void TestMainWindow::bulkChangeNeedsASelection() {
     f.find<DataGrid>("DBGridEh1")->selectionModel()->clearSelection();
     f.env.dialogs().answers << MessYes;
     bool asked = false;
-    whenModal("DLGenterCaption", [](QWidget *dialog) {
+    onModalWindow("DLGenterCaption", [](QWidget *dialog) {
         dialog->findChild<QLineEdit *>("edtCurValue")->setText("\\\\行政部");
         dialog->findChild<QPushButton *>("Button1")->click();
     }, &asked);
@@ -627,7 +606,7 @@ void TestMainWindow::treeWindowsReloadTheirTree() {
     MainFixture f;
     const QString flag = tree == "tvTree" ? "type" : "depttype";
     bool opened = false;
-    whenModal("FrmTreeCodeMan", [&f, flag](QWidget *window) {
+    onModalWindow("FrmTreeCodeMan", [&f, flag](QWidget *window) {
         // What the window adds, the main window's tree shows once it closes.
         f.env.dm().ExecuteSQL(SqlStatement("insert into t_treecode (F_code, F_name, F_likecode, "
                                            "F_flag) values ('009', '新节点', '\\\\新节点', ?)",

@@ -1,5 +1,6 @@
 // The advanced query and the equipment chooser, driven as the user would over a small register:
 // what each condition finds alone and together, and which item the chooser hands back.
+#include "GuiSteps.h"
 #include "TestEnv.h"
 #include "app/RecordSet.h"
 #include "register/uDLGsetXZ.h"
@@ -90,33 +91,6 @@ void seedRegister(TdmData &dm) {
         QVERIFY(dm.ExecuteSQL(SqlStatement("insert into t_code (F_type, F_name) values "
                                            "('usestatus', ?)",
                                            {QString::fromUtf8(status)})));
-}
-
-// Runs `steps` on the modal dialog the next call opens, once its event loop runs. Whatever the
-// steps leave open is cancelled, so a failed check never leaves the test waiting in exec().
-void onModalDialog(std::function<void(QDialog *)> steps) {
-    QTimer::singleShot(0, qApp, [steps = std::move(steps)] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "no modal dialog is open");
-        steps(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
-// Types text the way a keyboard would, one character at a time, Chinese included.
-void typeInto(QWidget *control, const QString &text) {
-    QWidget *target = control;
-    if (auto *combo = qobject_cast<QComboBox *>(control))
-        target = combo->lineEdit();
-    control->setFocus();
-    for (const QChar character : text) {
-        if (character.unicode() < 0x80)
-            QTest::keyClick(target, character.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(character),
-                                Qt::NoModifier);
-    }
 }
 
 // A check box or radio button only takes clicks on its indicator and caption, which a wide

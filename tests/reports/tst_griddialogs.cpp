@@ -1,5 +1,6 @@
 // The small dialogs every list offers over its grid: the column chooser, the sort dialog and the
 // one-value dialog of batch changes and picture names.
+#include "GuiSteps.h"
 #include "TestEnv.h"
 #include "app/AppPaths.h"
 #include "app/RecordSet.h"
@@ -55,18 +56,6 @@ QStringList gridTitles(const DataGrid &grid) {
     for (const DataGridColumn &column : grid.columns())
         titles << column.title;
     return titles;
-}
-
-// Runs `steps` on the modal dialog the next call opens, once its event loop runs. Whatever the
-// steps leave open is cancelled, so a failed check never leaves the test waiting in exec().
-void onModalDialog(std::function<void(QDialog *)> steps) {
-    QTimer::singleShot(0, qApp, [steps = std::move(steps)] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "no modal dialog is open");
-        steps(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
 }
 
 // Ends a dialog as the user would: `how` is the objectName of a button to click, or keys
