@@ -1,4 +1,5 @@
 #include "uDLGsetXZ.h"
+#include "support/WindowPlacement.h"
 
 #include "EquipmentFilter.h"
 #include "app/DataDm.h"
@@ -45,7 +46,7 @@ TDLGsetXZ::TDLGsetXZ(TdmData &dm, std::function<void(QWidget *)> addEquipment, Q
     layout->addWidget(buildBrowser(), 1);
     layout->addLayout(buildButtons());
     setFixedSize(780, 480);
-    centreOnScreen();
+    CentreOnScreen(this);
 }
 
 QHBoxLayout *TDLGsetXZ::buildSearchBar() {
@@ -115,11 +116,6 @@ QHBoxLayout *TDLGsetXZ::buildButtons() {
     row->addWidget(BitBtn1);
     row->addWidget(BitBtn2);
     return row;
-}
-
-void TDLGsetXZ::centreOnScreen() {
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TDLGsetXZ::showEvent(QShowEvent *event) {

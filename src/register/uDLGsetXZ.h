@@ -40,7 +40,6 @@ private:
     QHBoxLayout *buildSearchBar();
     QWidget *buildBrowser();
     QHBoxLayout *buildButtons();
-    void centreOnScreen();
 
     TdmData &m_dm;
     std::function<void(QWidget *)> m_addEquipment;

@@ -1,4 +1,5 @@
 #include "uDLGeditCurList.h"
+#include "support/WindowPlacement.h"
 
 #include "app/AppPaths.h"
 #include "support/UserDialogs.h"
@@ -81,7 +82,7 @@ QString TDLGeditCurList::ask(const QString &initial, bool pictureName) {
     m_value->setText(initial);
     m_value->selectAll();
     m_value->setFocus();
-    centreOnScreen();
+    CentreOnScreen(this);
     return exec() == QDialog::Accepted ? m_value->text() : QString();
 }
 
@@ -112,11 +113,3 @@ void TDLGeditCurList::refuse(const QString &message) {
     m_value->setFocus();
 }
 
-void TDLGeditCurList::centreOnScreen() {
-    QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-}

@@ -30,7 +30,6 @@ private:
     bool asksForPicture() const;
     void confirm();
     void refuse(const QString &message);
-    void centreOnScreen();
 
     QLabel *m_prompt;
     QLineEdit *m_value;

@@ -1,4 +1,5 @@
 #include "uFrmOperLogin.h"
+#include "support/WindowPlacement.h"
 
 #include "Permissions.h"
 #include "app/DataDm.h"
@@ -83,7 +84,7 @@ TfrmOperLogin::TfrmOperLogin(TdmData &dm, LoginHost *host, QWidget *parent)
     layout->addWidget(buildFields(), 0, Qt::AlignHCenter);
     layout->addLayout(buildButtons());
     previewKeys();
-    centreOnScreen();
+    CentreOnScreen(this);
 }
 
 QWidget *TfrmOperLogin::buildBanner() {
@@ -154,11 +155,6 @@ void TfrmOperLogin::previewKeys() {
     const QList<QWidget *> children = findChildren<QWidget *>();
     for (QWidget *child : children)
         child->installEventFilter(this);
-}
-
-void TfrmOperLogin::centreOnScreen() {
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TfrmOperLogin::showEvent(QShowEvent *event) {

@@ -55,7 +55,6 @@ private:
     QGroupBox *buildFields();
     QHBoxLayout *buildButtons();
     void previewKeys();
-    void centreOnScreen();
 
     void prepareOpening();
     void onOk();

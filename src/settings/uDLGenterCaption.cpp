@@ -1,4 +1,5 @@
 #include "uDLGenterCaption.h"
+#include "support/WindowPlacement.h"
 
 #include "support/UserDialogs.h"
 #include "uFrmTreeCodeMan.h"
@@ -85,7 +86,7 @@ QString TDLGenterCaption::AskText(const QString &caption, const QString &initial
     edtCurValue->selectAll();
     edtCurValue->setFocus();
     adjustSize();
-    centreOnScreen();
+    CentreOnScreen(this);
     return exec() == QDialog::Accepted ? edtCurValue->text() : QString();
 }
 
@@ -103,15 +104,6 @@ void TDLGenterCaption::chooseFromTree() {
     const int mode = windowTitle() == TypeCaption ? TypeChooseMode : DepartmentChooseMode;
     edtCurValue->setText(ChooseTreeNode(m_dm, mode, edtCurValue->text(), true, this));
     edtCurValue->setFocus();
-}
-
-void TDLGenterCaption::centreOnScreen() {
-    QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 QString AskText(TdmData &dm, const QString &caption, const QString &initial, bool showTreeButton,

@@ -26,7 +26,6 @@ private:
     void buildLayout();
     void confirm();
     void chooseFromTree();
-    void centreOnScreen();
 
     TdmData &m_dm;
     QLabel *Label1 = nullptr;

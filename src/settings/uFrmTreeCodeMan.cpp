@@ -1,4 +1,5 @@
 #include "uFrmTreeCodeMan.h"
+#include "support/WindowPlacement.h"
 
 #include "app/DataDm.h"
 #include "app/TreeCodes.h"
@@ -237,20 +238,6 @@ void TFrmTreeCodeMan::buildLayout() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TFrmTreeCodeMan::centreOnParent() {
-    QRect area;
-    if (QWidget *owner = parentWidget())
-        area = owner->window()->frameGeometry();
-    else if (QScreen *screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
-    if (area.isEmpty())
-        return;
-    adjustSize();
-    QRect frame = frameGeometry();
-    frame.moveCenter(area.center());
-    move(frame.topLeft());
-}
-
 bool TFrmTreeCodeMan::SetMode(int mode) {
     const std::optional<ModeInfo> info = modeInfo(mode);
     if (!info)
@@ -279,7 +266,8 @@ void TFrmTreeCodeMan::setEditingAllowed(bool allowed) {
 
 void TFrmTreeCodeMan::ManageCodes() {
     m_choosing = false;
-    centreOnParent();
+    adjustSize();
+    CentreOnParent(this);
     exec();
 }
 
@@ -288,7 +276,8 @@ QString TFrmTreeCodeMan::ChooseNode(const QString &initialPath) {
     m_choiceButtons->show();
     selectPath(initialPath);
     showNodeStatus();
-    centreOnParent();
+    adjustSize();
+    CentreOnParent(this);
     tvTree->setFocus();
     if (exec() != QDialog::Accepted)
         return initialPath;

@@ -44,7 +44,6 @@ private:
     QWidget *buildChoiceButtons();
     QStatusBar *buildStatusBar();
     void buildLayout();
-    void centreOnParent();
 
     void acAddExecute();
     void acAddChildExecute();

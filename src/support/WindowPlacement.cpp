@@ -42,12 +42,11 @@ private:
     QString m_key;
 };
 
-void centre(QWidget *window) {
-    QRect area;
-    if (QWidget *parent = window->parentWidget())
-        area = parent->window()->frameGeometry();
-    else if (QScreen *screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
+} // namespace
+
+namespace {
+
+void centreIn(QWidget *window, const QRect &area) {
     if (area.isEmpty())
         return;
     QRect frame = window->frameGeometry();
@@ -57,13 +56,27 @@ void centre(QWidget *window) {
 
 } // namespace
 
+void CentreOnParent(QWidget *window) {
+    if (QWidget *parent = window->parentWidget())
+        centreIn(window, parent->window()->frameGeometry());
+    else
+        CentreOnScreen(window);
+}
+
+void CentreOnScreen(QWidget *window) {
+    QScreen *screen = window->parentWidget() ? window->parentWidget()->screen()
+                                             : QGuiApplication::primaryScreen();
+    if (screen)
+        centreIn(window, screen->availableGeometry());
+}
+
 void DispFormPos(QWidget *window, int mode) {
     if (!window)
         return;
     const QString key = settingsKey(window, mode);
     const QByteArray stored = userSettings().value(key).toByteArray();
     if (stored.isEmpty() || !window->restoreGeometry(stored))
-        centre(window);
+        CentreOnParent(window);
     const QObjectList &children = window->children();
     const bool kept = std::any_of(children.begin(), children.end(), [](const QObject *child) {
         return dynamic_cast<const GeometryKeeper *>(child) != nullptr;
