@@ -58,10 +58,13 @@ SqlStatement RecordSet::effectiveStatement() const {
                         m_statement.values);
 }
 
+// Inactive before the rows go, so views that refresh on the reset do not count a list that is
+// being closed.
 void RecordSet::close() {
-    if (m_active)
-        clear();
+    const bool wasActive = m_active;
     m_active = false;
+    if (wasActive)
+        clear();
     setCurrentRow(-1);
 }
 

@@ -54,14 +54,13 @@ SqlStatement TextMatchCondition(const QString &column, const QString &text, Text
     return LikeCondition(column, value, match);
 }
 
-// The first LIKE is a plain prefix the index on the column can serve; the second keeps only
-// the node itself and what lies below it.
+// The node itself, or a path that goes on below it after a backslash. The column is written as
+// "+column" so that SQLite does not pick the path's index: a node high in the tree holds a large
+// share of the register, and reading it through that index means sorting every match before the
+// first row shows, where walking the code order and stopping after one screen is immediate.
 SqlStatement TreePathCondition(const QString &column, const QString &path) {
-    const QString prefix = LikeLiteral(path);
-    return SqlStatement(QStringLiteral("and %1 like ? escape '!' and (%1 = ? or %1 like ? "
-                                       "escape '!') ")
-                            .arg(column),
-                        {prefix + QLatin1Char('%'), path, prefix + QStringLiteral("\\%")});
+    return SqlStatement(QStringLiteral("and (+%1 = ? or +%1 like ? escape '!') ").arg(column),
+                        {path, LikeLiteral(path) + QStringLiteral("\\%")});
 }
 
 SqlStatement EquipmentFilter::statement() const {

@@ -644,11 +644,12 @@ void TFrmMain::onFirstShow() {
     tvTree->topLevelItem(0)->setExpanded(true);
     LoadCodeTree(m_dm, tvTree1, QStringLiteral("部门类型"), QStringLiteral("depttype"));
     tvTree1->topLevelItem(0)->setExpanded(true);
-    FillItemList(1);
-    cbbListType->setCurrentIndex(0);
+    // Layouts first: the list is then counted and summed once, with the columns it shows.
     LoadGridLayout(m_dm, DBGridEh1, QStringLiteral("setmain"));
     LoadGridLayout(m_dm, DBGridEh2, QStringLiteral("detail1"));
     LoadGridLayout(m_dm, DBGridEh3, QStringLiteral("detail2"));
+    FillItemList(1);
+    cbbListType->setCurrentIndex(0);
     ListView1->setCurrentRow(0);
     selectDetailPage(0);
 }

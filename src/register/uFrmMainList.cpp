@@ -77,11 +77,13 @@ EquipmentFilter TFrmMain::currentFilter() const {
     return filter;
 }
 
+// The list is ordered by code unless the user sorted it otherwise. The order goes to the record
+// set, not into the statement, so counting and summing the list never sorts it first.
 void TFrmMain::RefreshList() {
     m_listSql = currentFilter().statement();
-    SqlStatement ordered = m_listSql;
-    ordered.add(QStringLiteral(" order by F_code"));
-    openList(ordered);
+    if (DBGridEh1->sortSpec().isEmpty())
+        m_qryMain->setOrderBy({QStringLiteral("F_code")});
+    openList(m_listSql);
 }
 
 void TFrmMain::openList(const SqlStatement &statement) {

@@ -29,9 +29,8 @@ void TestEquipmentFilter::composes_data() {
         << QVariantList({"O'B!%%"});
     QTest::newRow("type subtree")
         << -1 << "" << "\\\\电脑_1" << true
-        << "select * from Sets where (1=1) and f_type like ? escape '!' and (f_type = ? or "
-           "f_type like ? escape '!') "
-        << QVariantList({"\\\\电脑!_1%", "\\\\电脑_1", "\\\\电脑!_1\\%"});
+        << "select * from Sets where (1=1) and (+f_type = ? or +f_type like ? escape '!') "
+        << QVariantList({"\\\\电脑_1", "\\\\电脑!_1\\%"});
 }
 
 void TestEquipmentFilter::composes() {
