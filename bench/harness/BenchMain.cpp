@@ -2,9 +2,10 @@
 //
 // Runs the named paired benchmarks (all when none is named) and prints, per benchmark,
 //   NAME: ours <s> s, reference <s> s, ratio <ours/reference>
-// each figure the median of N runs. The runs of all sides are interleaved in random order by
-// Google Benchmark, so a change in the machine's load during the run hits both sides alike.
-// Arguments starting with --benchmark_ go to Google Benchmark unchanged.
+// each figure the median of N runs (in the benchmark's own unit when it measures something other
+// than time, e.g. "MB"), and under it the benchmark's note when it has one. The runs of all sides
+// are interleaved in random order by Google Benchmark, so a change in the machine's load during the
+// run hits both sides alike. Arguments starting with --benchmark_ go to Google Benchmark unchanged.
 #include "BenchRegistry.h"
 #include "Registers.h"
 
@@ -58,7 +59,7 @@ public:
 };
 
 // Four significant digits, keeping trailing zeros so that every figure reads alike.
-QString seconds(double value) {
+QString figure(double value) {
     return QString::asprintf("%#.4g", value);
 }
 
@@ -192,7 +193,8 @@ int main(int argc, char *argv[]) {
     benchmark::Shutdown();
 
     int status = 0;
-    for (const NamedBenchmark *entry : selected) {
+    for (size_t i = 0; i < selected.size(); ++i) {
+        const NamedBenchmark *entry = selected[i];
         const Medians &medians = reporter.results[entry->name];
         if (!medians.error.empty() || !medians.ours || !medians.reference) {
             out << entry->name << ": failed: "
@@ -201,9 +203,14 @@ int main(int argc, char *argv[]) {
             status = 1;
             continue;
         }
-        out << entry->name << ": ours " << seconds(*medians.ours) << " s, reference "
-            << seconds(*medians.reference) << " s, ratio "
+        const PairedBenchmark &bench = *prepared[i];
+        const QString unit = bench.unit();
+        out << entry->name << ": ours " << figure(*medians.ours) << " " << unit << ", reference "
+            << figure(*medians.reference) << " " << unit << ", ratio "
             << QString::number(*medians.ours / *medians.reference, 'f', 2) << "\n";
+        const QString note = bench.note(*medians.ours, *medians.reference);
+        if (!note.isEmpty())
+            out << "  " << note << "\n";
     }
     return status;
 }

@@ -29,6 +29,18 @@ public:
 
     // Untimed diagnostics for `--explain`: where one run of "ours" spends its time.
     virtual void explain(QTextStream &out) = 0;
+
+    // The unit of what `ours` and `reference` return. Seconds, unless a benchmark compares
+    // something else, such as resident memory in megabytes.
+    virtual QString unit() const { return QStringLiteral("s"); }
+
+    // A line printed under the figures, for what the ratio alone does not tell (such as the
+    // difference a target is set on); none by default.
+    virtual QString note(double ours, double reference) const {
+        Q_UNUSED(ours);
+        Q_UNUSED(reference);
+        return {};
+    }
 };
 
 struct NamedBenchmark {
