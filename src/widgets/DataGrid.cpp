@@ -167,10 +167,9 @@ public:
         QStyleOptionViewItem cell = option;
         initStyleOption(&cell, index);
         const QString text = cell.text;
-        cell.text.clear();
         const QWidget *view = cell.widget;
         QStyle *style = view ? view->style() : QApplication::style();
-        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+        paintBackground(painter, cell, style);
         if (text.isEmpty())
             return;
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
@@ -188,6 +187,28 @@ public:
     }
 
 protected:
+    // A cell has no icon or check box: its background is the selection colour, its own colour
+    // or nothing, and only the current cell of a focused grid draws a focus frame. Asking the
+    // style to lay all of that out for every cell costs more than drawing it.
+    static void paintBackground(QPainter *painter, const QStyleOptionViewItem &cell,
+                                QStyle *style) {
+        const QPalette::ColorGroup group =
+            cell.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+        if (cell.state & QStyle::State_Selected)
+            painter->fillRect(cell.rect, cell.palette.brush(group, QPalette::Highlight));
+        else if (cell.backgroundBrush.style() != Qt::NoBrush)
+            painter->fillRect(cell.rect, cell.backgroundBrush);
+        if (cell.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(cell);
+            focus.rect = cell.rect;
+            focus.backgroundColor = cell.palette.color(
+                group, cell.state & QStyle::State_Selected ? QPalette::Highlight
+                                                           : QPalette::Window);
+            style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, cell.widget);
+        }
+    }
+
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         const QVariant text = index.data(Qt::ForegroundRole);
