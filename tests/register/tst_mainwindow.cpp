@@ -162,6 +162,7 @@ private slots:
     void unavailableCommandsAreDisabled();
     void navigationPaneComesBackOnTheLeft();
     void desktopToolsAreFoundOrNamed();
+    void helpFilesOpenWithTheDesktop();
     void bulkChangeOfSelectedItems_data();
     void bulkChangeOfSelectedItems();
     void bulkChangeNeedsASelection();
@@ -525,6 +526,18 @@ void TestMainWindow::desktopToolsAreFoundOrNamed() {
     qputenv("PATH", path);
     QCOMPARE(f.env.dialogs().startedPrograms, QStringList({bin + "/mousepad"}));
     QCOMPARE(f.env.dialogs().messages.size(), 1);
+}
+
+void TestMainWindow::helpFilesOpenWithTheDesktop() {
+    MainFixture f;
+    QFile help(f.env.path("help.html"));
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.close();
+    f.window->findChild<QAction *>("N8")->trigger();
+    QCOMPARE(f.env.dialogs().openedUrls, QList<QUrl>({QUrl::fromLocalFile(help.fileName())}));
+    f.window->findChild<QAction *>("N41")->trigger(); // whatisnew.txt is not there
+    QCOMPARE(f.env.dialogs().openedUrls.size(), 1);
+    QVERIFY(f.env.dialogs().wasShown("没有找到文件“whatisnew.txt”。", MessWarning));
 }
 
 void TestMainWindow::bulkChangeOfSelectedItems_data() {
