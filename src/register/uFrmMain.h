@@ -110,6 +110,9 @@ private:
     // commands
     bool runCommand(const QString &name);
     void changeOperator(bool refresh);
+    void newItem();
+    void editItem();
+    void copyItem();
     void deleteCurrentItem();
     void sortList();
     void chooseListColumns();

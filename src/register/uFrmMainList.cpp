@@ -10,7 +10,9 @@
 #include "app/TreeCodes.h"
 #include "reports/uFrmDispFieldXz.h"
 #include "reports/ufrmRowArrangeGl.h"
+#include "security/Permissions.h"
 #include "settings/uDLGenterCaption.h"
+#include "ufrmSETedit.h"
 #include "settings/uFrmTreeCodeMan.h"
 #include "support/UserDialogs.h"
 #include "widgets/DataGrid.h"
@@ -242,6 +244,24 @@ void TFrmMain::deleteCurrentItem() {
     RefreshList();
 }
 
+void TFrmMain::newItem() { ShowEquipmentEditor(m_dm, this, 0, treePicker(), this); }
+
+void TFrmMain::editItem() {
+    if (m_qryMain->isEmpty()) {
+        ShowMess(QStringLiteral("此表为空，没有记录需要修改！"), MessError);
+        return;
+    }
+    ShowEquipmentEditor(m_dm, this, 1, treePicker(), this);
+}
+
+void TFrmMain::copyItem() {
+    if (m_qryMain->isEmpty()) {
+        ShowMess(QStringLiteral("设备记录是空，不能复制！"), MessInfo);
+        return;
+    }
+    ShowEquipmentEditor(m_dm, this, 2, treePicker(), this);
+}
+
 void TFrmMain::sortList() { DBGridEh1->setSortSpec(ChooseSortOrder(DBGridEh1, this)); }
 
 void TFrmMain::chooseListColumns() { ShowFieldList(DBGridEh1); }
@@ -277,7 +297,7 @@ void TFrmMain::removeEmptyImportedRows() {
 TreePicker TFrmMain::treePicker() {
     return [this](int mode, const QString &current) {
         const bool mayManage =
-            PubUnit::CurrentOperator.trimmed().toLower() == QLatin1String("admin") ||
+            IsAdministrator(PubUnit::CurrentOperator) ||
             m_actions.value(mode == 2 ? QStringLiteral("Action105") : QStringLiteral("Action106"))
                 ->isVisible();
         return ChooseTreeNode(m_dm, mode, current, mayManage, this);

@@ -14,10 +14,6 @@ namespace {
 // The detail commands of the equipment list repeat the first six editing commands.
 constexpr int DetailCommandCount = 6;
 
-bool isAdministrator(const QString &operatorName) {
-    return operatorName.trimmed().toLower() == QLatin1String("admin");
-}
-
 QAction *commandAction(QWidget *mainWindow, const QString &code) {
     return mainWindow->findChild<QAction *>(QStringLiteral("Action") + code);
 }
@@ -33,7 +29,7 @@ void allow(QAction *action, bool allowed) {
 
 // Which catalogue codes the operator may use, by code.
 QHash<QString, bool> allowedCodes(TdmData &dm, const QString &operatorName) {
-    const bool everything = isAdministrator(operatorName);
+    const bool everything = IsAdministrator(operatorName);
     QHash<QString, bool> allowed;
     for (const auto &permission : Catalogues::permissions()) {
         const QString code = QString::fromLatin1(permission.code);
@@ -82,6 +78,10 @@ void SetLimits(TdmData &dm, QWidget *mainWindow, const QString &operatorName) {
     applyToCommands(mainWindow, allowed);
     applyToMenus(mainWindow, allowed);
     applyToDetailCommands(mainWindow, allowed);
+}
+
+bool IsAdministrator(const QString &operatorName) {
+    return operatorName.trimmed().toLower() == QLatin1String("admin");
 }
 
 bool IsCommandAllowed(const QAction *action) {

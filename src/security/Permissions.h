@@ -15,6 +15,9 @@ class TdmData;
 // held, so a window that has not built every command yet still shows the right menus.
 // Other operators' permissions are read through TdmData::HasPermission, that is, for
 // PubUnit::CurrentOperator, which the login sets before calling this.
+// The built-in administrator, whatever letter case and blanks the name was typed with.
+bool IsAdministrator(const QString &operatorName);
+
 void SetLimits(TdmData &dm, QWidget *mainWindow, const QString &operatorName);
 
 // True when the operator may run the command now: it is visible and enabled. The main window

@@ -163,6 +163,9 @@ private slots:
     void navigationPaneComesBackOnTheLeft();
     void desktopToolsAreFoundOrNamed();
     void helpFilesOpenWithTheDesktop();
+    void editorCommandsOnAnEmptyList();
+    void keysAndDoubleClickOpenTheEditor_data();
+    void keysAndDoubleClickOpenTheEditor();
     void bulkChangeOfSelectedItems_data();
     void bulkChangeOfSelectedItems();
     void bulkChangeNeedsASelection();
@@ -538,6 +541,46 @@ void TestMainWindow::helpFilesOpenWithTheDesktop() {
     f.window->findChild<QAction *>("N41")->trigger(); // whatisnew.txt is not there
     QCOMPARE(f.env.dialogs().openedUrls.size(), 1);
     QVERIFY(f.env.dialogs().wasShown("没有找到文件“whatisnew.txt”。", MessWarning));
+}
+
+void TestMainWindow::editorCommandsOnAnEmptyList() {
+    MainFixture f;
+    f.search(0, "nothing-like-this");
+    f.window->action("Action202")->trigger();
+    f.window->action("Action207")->trigger();
+    QVERIFY(f.env.dialogs().wasShown("此表为空，没有记录需要修改！", MessError));
+    QVERIFY(f.env.dialogs().wasShown("设备记录是空，不能复制！", MessInfo));
+}
+
+void TestMainWindow::keysAndDoubleClickOpenTheEditor_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Ctrl+A") << "Ctrl+A" << "设备档案 - 新增";
+    QTest::newRow("Ctrl+E") << "Ctrl+E" << "设备档案 - 修改";
+    QTest::newRow("double-click") << "double-click" << "设备档案 - 修改";
+}
+
+void TestMainWindow::keysAndDoubleClickOpenTheEditor() {
+    QFETCH(QString, how);
+    QFETCH(QString, caption);
+    MainFixture f;
+    DataGrid *list = f.find<DataGrid>("DBGridEh1");
+    list->setFocus();
+    bool opened = false;
+    QString shownCaption;
+    onModalWindow("frmSETedit", [&shownCaption](QWidget *editor) {
+        shownCaption = editor->windowTitle();
+        editor->findChild<QPushButton *>("Button2")->click();
+    }, &opened);
+    if (how == "Ctrl+A")
+        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    else if (how == "Ctrl+E")
+        QTest::keyClick(list, Qt::Key_E, Qt::ControlModifier);
+    else
+        emit list->rowDoubleClicked(0);
+    QVERIFY(opened);
+    QCOMPARE(shownCaption, caption);
+    QCOMPARE(f.env.dm().GetSQLInt("select count(*) from Sets"), 5);
 }
 
 void TestMainWindow::bulkChangeOfSelectedItems_data() {

@@ -1,0 +1,480 @@
+#include "ufrmSETedit.h"
+
+#include "security/Permissions.h"
+
+#include "EquipmentStore.h"
+#include "app/DataDm.h"
+#include "app/DataDmWidgets.h"
+#include "app/PubUnit.h"
+#include "app/RecordSet.h"
+#include "support/UserDialogs.h"
+#include "support/WindowPlacement.h"
+#include "uFrmMain.h"
+#include "widgets/CheckDateEdit.h"
+#include "widgets/NumberEdits.h"
+#include "widgets/PickEdit.h"
+#include "widgets/RecordNavigator.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int TypeTree = 2;
+constexpr int DepartmentTree = 4;
+const QString SaveFailed = QStringLiteral("保存失败，请检测数据库连接！");
+
+bool isEnterKey(const QKeyEvent *key) {
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+// Controls carry their design names, the names the rest of the program knows them by.
+template <typename Widget> Widget *named(Widget *widget, const char *name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel *captionFor(const QString &text, QWidget *field) {
+    auto *label = new QLabel(text, field->parentWidget());
+    label->setBuddy(field);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+// The grid has three label and field pairs a row; `pair` is the pair a field starts in and
+// `pairs` how many it spans, labels of the spanned pairs included.
+void place(QGridLayout *grid, int row, int pair, const QString &caption, QWidget *field,
+           int pairs = 1) {
+    grid->addWidget(captionFor(caption, field), row, pair * 2);
+    grid->addWidget(field, row, pair * 2 + 1, 1, pairs * 2 - 1);
+}
+
+} // namespace
+
+TfrmSETedit::TfrmSETedit(TdmData &dm, TFrmMain *main, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_dm(dm), m_main(main) {
+    setObjectName(QStringLiteral("frmSETedit"));
+    createControls();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buildRows());
+    layout->addStretch(1);
+    layout->addLayout(buildBottomStrip());
+    setTabOrders();
+    connectBehaviour();
+    previewKeys();
+    setTreePicker({});
+    SetEditMode(false);
+    clearFields();
+    setFixedSize(sizeHint().expandedTo(QSize(699, 469)));
+    DispFormPos(this, 1);
+}
+
+void TfrmSETedit::createControls() {
+    const auto list = [this](const char *name) {
+        auto *box = named(new QComboBox(this), name);
+        box->setEditable(true);
+        // Values outside the list are welcome, but typing one does not add it to the list.
+        box->setInsertPolicy(QComboBox::NoInsert);
+        return box;
+    };
+    // Dates and memos are reached with the mouse; Tab and Enter pass them by.
+    const auto date = [this](const char *name) {
+        auto *edit = named(new QDateEdit(this), name);
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        edit->setCalendarPopup(true);
+        edit->setFocusPolicy(Qt::ClickFocus);
+        return edit;
+    };
+    const auto openDate = [this](const char *name) {
+        auto *edit = named(new CheckDateEdit(this), name);
+        edit->checkBox()->setFocusPolicy(Qt::ClickFocus);
+        edit->dateEdit()->setFocusPolicy(Qt::ClickFocus);
+        return edit;
+    };
+    const auto memo = [this](const char *name) {
+        auto *edit = named(new QPlainTextEdit(this), name);
+        edit->setFocusPolicy(Qt::ClickFocus);
+        edit->setTabChangesFocus(true);
+        edit->setFixedHeight(52);
+        return edit;
+    };
+
+    edtCode = named(new QLineEdit(this), "edtCode");
+    edtName = named(new QLineEdit(this), "edtName");
+    edtJScode = named(new QLineEdit(this), "edtJScode");
+    cbeType = named(new PickEdit(this), "cbeType");
+    edtSpec = named(new QLineEdit(this), "edtSpec");
+    edtFactory = named(new QLineEdit(this), "edtFactory");
+    dtpBuildDate = openDate("dtpBuildDate");
+    dtpBuyDate = openDate("dtpBuyDate");
+    rceAmount = named(new CalcEdit(this), "rceAmount");
+    cePrice = named(new CurrencyEdit(this), "cePrice");
+    cbbUnit = list("cbbUnit");
+    ceOriginValue = named(new CurrencyEdit(this), "ceOriginValue");
+    ceSZ1 = named(new CurrencyEdit(this), "ceSZ1");
+    ceTotalPrice = named(new CurrencyEdit(this), "ceTotalPrice");
+    dtpBeginDate = date("dtpBeginDate");
+    edtAddress = named(new QLineEdit(this), "edtAddress");
+    cbeUseDept = named(new PickEdit(this), "cbeUseDept");
+    cbbUseStatus = list("cbbUseStatus");
+    memo1 = memo("memo1");
+    cbbUseEmp = list("cbbUseEmp");
+    cbbOperEmp = list("cbbOperEmp");
+    Memo2 = memo("Memo2");
+    dtpeditdate = date("dtpeditdate");
+    cbUseFlag = named(new QCheckBox(QStringLiteral("是否停用"), this), "cbUseFlag");
+}
+
+QGridLayout *TfrmSETedit::buildRows() {
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(7);
+    for (int column : {1, 3, 5})
+        grid->setColumnStretch(column, 1);
+
+    place(grid, 0, 0, QStringLiteral("设备编号："), edtCode);
+    place(grid, 0, 1, QStringLiteral("设备名称："), edtName);
+    place(grid, 0, 2, QStringLiteral("主机编号："), edtJScode);
+    place(grid, 1, 0, QStringLiteral("设备类型："), cbeType, 2);
+    place(grid, 1, 2, QStringLiteral("设备规格："), edtSpec);
+    place(grid, 2, 0, QStringLiteral("制造厂家："), edtFactory);
+    place(grid, 2, 1, QStringLiteral("出厂日期："), dtpBuildDate);
+    place(grid, 2, 2, QStringLiteral("购置日期："), dtpBuyDate);
+
+    place(grid, 3, 0, QStringLiteral("数    量："), rceAmount);
+    auto *priceAndUnit = new QHBoxLayout;
+    priceAndUnit->setSpacing(2);
+    priceAndUnit->addWidget(cePrice, 3);
+    priceAndUnit->addWidget(cbbUnit, 2);
+    grid->addWidget(captionFor(QStringLiteral("单    价："), cePrice), 3, 2);
+    grid->addLayout(priceAndUnit, 3, 3);
+    place(grid, 3, 2, QStringLiteral("设备原值："), ceOriginValue);
+
+    place(grid, 4, 0, QStringLiteral("其他费用："), ceSZ1);
+    place(grid, 4, 1, QStringLiteral("金额合计："), ceTotalPrice);
+    place(grid, 5, 0, QStringLiteral("启用日期："), dtpBeginDate);
+    place(grid, 5, 1, QStringLiteral("安装地点："), edtAddress, 2);
+    place(grid, 6, 0, QStringLiteral("使用部门："), cbeUseDept, 2);
+    place(grid, 6, 2, QStringLiteral("设备状态："), cbbUseStatus);
+    place(grid, 7, 0, QStringLiteral("验收使用情况："), memo1, 3);
+    place(grid, 8, 0, QStringLiteral("使用人员："), cbbUseEmp);
+    place(grid, 8, 1, QStringLiteral("制单人员："), cbbOperEmp);
+    place(grid, 9, 0, QStringLiteral("备注信息："), Memo2, 3);
+    place(grid, 10, 0, QStringLiteral("编辑日期："), dtpeditdate);
+    grid->addWidget(cbUseFlag, 10, 5, Qt::AlignRight);
+    return grid;
+}
+
+// 连续新增 and the navigator share their place: one is for new items, the other for editing.
+QHBoxLayout *TfrmSETedit::buildBottomStrip() {
+    CheckBox1 = named(new QCheckBox(QStringLiteral("连续新增"), this), "CheckBox1");
+    CheckBox1->setChecked(true);
+    DBNavigator1 = named(new RecordNavigator(this), "DBNavigator1");
+    Button1 = named(new QPushButton(QStringLiteral("确定"), this), "Button1");
+    Button2 = named(new QPushButton(QStringLiteral("取消"), this), "Button2");
+
+    auto *strip = new QHBoxLayout;
+    strip->addWidget(CheckBox1);
+    strip->addWidget(DBNavigator1);
+    strip->addStretch(1);
+    strip->addWidget(Button1);
+    strip->addWidget(Button2);
+    return strip;
+}
+
+void TfrmSETedit::setTabOrders() {
+    const QList<QWidget *> order = {
+        edtCode,      edtName,   edtJScode,     cbeType,   edtSpec,      edtFactory, rceAmount,
+        cePrice,      cbbUnit,   ceOriginValue, ceSZ1,     ceTotalPrice, edtAddress, cbeUseDept,
+        cbbUseStatus, cbbUseEmp, cbbOperEmp,    cbUseFlag, CheckBox1,    Button1,    Button2};
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TfrmSETedit::connectBehaviour() {
+    connect(rceAmount, &CalcEdit::valueChanged, this, &TfrmSETedit::computeOriginValue);
+    connect(cePrice, &CurrencyEdit::valueChanged, this, &TfrmSETedit::computeOriginValue);
+    connect(ceOriginValue, &CurrencyEdit::valueChanged, this, &TfrmSETedit::computeTotalPrice);
+    connect(ceSZ1, &CurrencyEdit::valueChanged, this, &TfrmSETedit::computeTotalPrice);
+
+    m_listSql.insert(cbbUnit, SqlStatement("select distinct F_unit from Sets where F_unit <> ''"));
+    m_listSql.insert(cbbUseStatus, TdmData::PickListSql(QStringLiteral("usestatus")));
+    m_listSql.insert(cbbUseEmp, TdmData::PickListSql(QStringLiteral("useemp")));
+    m_listSql.insert(cbbOperEmp, TdmData::PickListSql(QStringLiteral("operemp")));
+
+    connect(cbeType, &PickEdit::pickRequested, this, [this] { pick(cbeType, TypeTree); });
+    connect(cbeUseDept, &PickEdit::pickRequested, this,
+            [this] { pick(cbeUseDept, DepartmentTree); });
+
+    if (m_main)
+        DBNavigator1->setRecordSet(&m_main->QryMain());
+    connect(DBNavigator1, &RecordNavigator::moved, this, &TfrmSETedit::loadCurrentRow);
+    connect(Button1, &QPushButton::clicked, this, &TfrmSETedit::onOk);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The window sees every keystroke and every entry into a list before the control does.
+void TfrmSETedit::previewKeys() {
+    const QList<QWidget *> children = findChildren<QWidget *>();
+    for (QWidget *child : children)
+        child->installEventFilter(this);
+}
+
+void TfrmSETedit::setTreePicker(TreePicker picker) {
+    m_picker = std::move(picker);
+    cbeType->setPickEnabled(static_cast<bool>(m_picker));
+    cbeUseDept->setPickEnabled(static_cast<bool>(m_picker));
+}
+
+bool TfrmSETedit::mayEditTypes() const { return mayEditTree(QStringLiteral("Action105")); }
+
+bool TfrmSETedit::mayEditDepartments() const { return mayEditTree(QStringLiteral("Action106")); }
+
+// The operator may manage a tree when the command of its own window is there for them.
+bool TfrmSETedit::mayEditTree(const QString &command) const {
+    const QAction *action = m_main ? m_main->action(command) : nullptr;
+    return IsAdministrator(PubUnit::CurrentOperator) || (action && action->isVisible());
+}
+
+void TfrmSETedit::SetFromSelectionDialog() {
+    m_fromSelectionDialog = true;
+    SetEditMode(m_isEditMode);
+    clearFields();
+}
+
+void TfrmSETedit::SetEditMode(bool edit) {
+    m_isEditMode = edit;
+    setWindowTitle(edit ? QStringLiteral("设备档案 - 修改") : QStringLiteral("设备档案 - 新增"));
+    CheckBox1->setVisible(!edit && !m_fromSelectionDialog);
+    DBNavigator1->setVisible(edit && !m_fromSelectionDialog);
+}
+
+// The main window holds the key being edited, so what it shows afterwards follows the editor.
+void TfrmSETedit::setTarget(qint64 id) {
+    m_target = id;
+    if (m_main)
+        m_main->EditTargetId = id;
+}
+
+qint64 TfrmSETedit::target() const { return m_main ? m_main->EditTargetId : m_target; }
+
+bool TfrmSETedit::ShowEditor(int mode) {
+    const bool fromList = m_main && !m_fromSelectionDialog && mode != NewItem;
+    SetEditMode(fromList && mode == EditItem);
+    if (fromList)
+        loadCurrentRow();
+    else
+        clearFields();
+    // A new item, or a copy, gets its key from the database when it is saved.
+    if (!m_isEditMode)
+        setTarget(0);
+    m_saved = false;
+    m_savedCode.clear();
+    edtCode->setFocus();
+    exec();
+    return m_saved;
+}
+
+// Every field empty but the type, which stays for the next of a series of new items.
+void TfrmSETedit::clearFields() {
+    EquipmentRecord empty;
+    empty.type = cbeType->text();
+    empty.beginDate = QDate::currentDate();
+    empty.editDate = QDate::currentDate();
+    showRecord(empty);
+}
+
+void TfrmSETedit::loadCurrentRow() {
+    const RecordSet &list = m_main->QryMain();
+    showRecord(LoadEquipment(list, list.currentRow()));
+    if (m_isEditMode)
+        setTarget(list.currentValue(QStringLiteral("F_ID")).toLongLong());
+}
+
+// Original value and total come after amount, price and other costs, so the values stored win
+// over the ones computed from them.
+void TfrmSETedit::showRecord(const EquipmentRecord &record) {
+    const QDate today = QDate::currentDate();
+    const auto showOpenDate = [&today](CheckDateEdit *edit, const std::optional<QDate> &date) {
+        edit->setDate(date.value_or(today));
+        edit->setChecked(date.has_value());
+    };
+    const auto showList = [](QComboBox *box, const QString &text) {
+        box->setCurrentIndex(-1);
+        box->setEditText(text);
+    };
+    edtCode->setText(record.code);
+    edtName->setText(record.name);
+    edtJScode->setText(record.jsCode);
+    cbeType->setText(record.type);
+    edtSpec->setText(record.spec);
+    edtFactory->setText(record.factory);
+    showOpenDate(dtpBuildDate, record.buildDate);
+    showOpenDate(dtpBuyDate, record.buyDate);
+    rceAmount->setValue(record.amount);
+    cePrice->setValue(record.price);
+    ceSZ1->setValue(record.otherCosts);
+    ceOriginValue->setValue(record.originValue);
+    ceTotalPrice->setValue(record.totalPrice);
+    showList(cbbUnit, record.unit);
+    dtpBeginDate->setDate(record.beginDate.isValid() ? record.beginDate : today);
+    edtAddress->setText(record.address);
+    cbeUseDept->setText(record.useDept);
+    showList(cbbUseStatus, record.useStatus);
+    memo1->setPlainText(record.memo1);
+    showList(cbbUseEmp, record.useEmp);
+    showList(cbbOperEmp, record.operEmp);
+    Memo2->setPlainText(record.memo2);
+    dtpeditdate->setDate(record.editDate.isValid() ? record.editDate : today);
+    cbUseFlag->setChecked(record.stopped);
+}
+
+EquipmentRecord TfrmSETedit::fields() const {
+    EquipmentRecord r;
+    r.code = edtCode->text();
+    r.name = edtName->text();
+    r.jsCode = edtJScode->text();
+    r.type = cbeType->text();
+    r.spec = edtSpec->text();
+    r.factory = edtFactory->text();
+    r.buildDate = dtpBuildDate->checkedDate();
+    r.buyDate = dtpBuyDate->checkedDate();
+    r.amount = rceAmount->value();
+    r.price = cePrice->value();
+    r.unit = cbbUnit->currentText();
+    r.originValue = ceOriginValue->value();
+    r.otherCosts = ceSZ1->value();
+    r.totalPrice = ceTotalPrice->value();
+    r.beginDate = dtpBeginDate->date();
+    r.address = edtAddress->text();
+    r.useDept = cbeUseDept->text();
+    r.useStatus = cbbUseStatus->currentText();
+    r.memo1 = memo1->toPlainText();
+    r.useEmp = cbbUseEmp->currentText();
+    r.operEmp = cbbOperEmp->currentText();
+    r.memo2 = Memo2->toPlainText();
+    r.editDate = dtpeditdate->date();
+    r.stopped = cbUseFlag->isChecked();
+    return r;
+}
+
+void TfrmSETedit::computeOriginValue() {
+    ceOriginValue->setValue(rceAmount->value() * cePrice->value());
+}
+
+void TfrmSETedit::computeTotalPrice() {
+    ceTotalPrice->setValue(ceOriginValue->value() + ceSZ1->value());
+}
+
+void TfrmSETedit::refillList(QComboBox *box) { FillComboBySQL(m_dm, m_listSql.value(box), box); }
+
+void TfrmSETedit::pick(PickEdit *field, int mode) {
+    if (m_picker)
+        field->setText(m_picker(mode, field->text()));
+}
+
+bool TfrmSETedit::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::FocusIn) {
+        // Coming back from the box's own drop-down list is not entering it.
+        auto *box = qobject_cast<QComboBox *>(watched);
+        const bool entering = static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason;
+        if (box && entering && m_listSql.contains(box))
+            refillList(box);
+    } else if (event->type() == QEvent::KeyPress && !QApplication::activePopupWidget()) {
+        if (handleKey(watched, static_cast<QKeyEvent *>(event)))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Enter moves on as Tab does, except in a memo (a new line) or on a button (pressing it);
+// Ctrl+S is 确定 and Esc 取消.
+bool TfrmSETedit::handleKey(QObject *watched, const QKeyEvent *key) {
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    QPushButton *button = nullptr;
+    if (modifiers == Qt::ControlModifier && key->key() == Qt::Key_S)
+        button = Button1;
+    else if (modifiers == Qt::NoModifier && key->key() == Qt::Key_Escape)
+        button = Button2;
+    if (button) {
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+    if (modifiers != Qt::NoModifier || !isEnterKey(key))
+        return false;
+    if (qobject_cast<QPlainTextEdit *>(watched) || qobject_cast<QPushButton *>(watched))
+        return false;
+    focusNextChild();
+    return true;
+}
+
+void TfrmSETedit::onOk() {
+    // Step 1: a target below 1 in edit mode means the current row of the list.
+    if (m_isEditMode && target() < 1 && m_main)
+        setTarget(m_main->QryMain().currentValue(QStringLiteral("F_ID")).toLongLong());
+    const EquipmentRecord record = fields();
+    const std::optional<qint64> editId =
+        m_isEditMode ? std::optional<qint64>(target()) : std::nullopt;
+    if (const auto problem = CheckEquipment(m_dm, record, editId)) {
+        ShowMess(problem->message, MessInfo);
+        (problem->field == EquipmentProblem::Name ? edtName : edtCode)->setFocus();
+        return;
+    }
+    const std::optional<qint64> id = SaveEquipment(m_dm, record, editId);
+    if (!id) {
+        ShowMess(SaveFailed, MessError);
+        return;
+    }
+    afterSave(*id, record.code.trimmed());
+}
+
+void TfrmSETedit::afterSave(qint64 id, const QString &code) {
+    m_saved = true;
+    m_savedCode = code;
+    setTarget(id);
+    if (m_main && !m_fromSelectionDialog)
+        m_main->ReopenList(id);
+    const bool another = !m_fromSelectionDialog && !m_isEditMode && CheckBox1->isChecked();
+    SetEditMode(false);
+    if (!another) {
+        accept();
+        return;
+    }
+    clearFields();
+    setTarget(0);
+    edtCode->setFocus();
+}
+
+bool ShowEquipmentEditor(TdmData &dm, TFrmMain *main, int mode, TreePicker picker,
+                         QWidget *parent) {
+    if (!main)
+        return false;
+    if (mode != TfrmSETedit::NewItem && main->QryMain().currentRow() < 0)
+        return false;
+    TfrmSETedit editor(dm, main, parent ? parent : main);
+    editor.setTreePicker(std::move(picker));
+    return editor.ShowEditor(mode);
+}
+
+std::optional<QString> AddEquipmentFromSelection(TdmData &dm, TreePicker picker, QWidget *parent) {
+    TfrmSETedit editor(dm, nullptr, parent);
+    editor.setTreePicker(std::move(picker));
+    editor.SetFromSelectionDialog();
+    if (!editor.ShowEditor(TfrmSETedit::NewItem))
+        return std::nullopt;
+    return editor.savedCode();
+}
