@@ -7,7 +7,9 @@
 #include "app/PubUnit.h"
 #include "register/uFrmMain.h"
 #include "schema/DatabaseFile.h"
+#include "register/ufrmSETedit.h"
 #include "security/Permissions.h"
+#include "settings/uFrmTreeCodeMan.h"
 #include "widgets/DataGrid.h"
 
 #include <QApplication>
@@ -17,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
+#include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -31,6 +35,22 @@ bool save(QWidget *window, const QString &path) {
     settle();
     const bool ok = window->grab().save(path);
     QTextStream(stdout) << (ok ? "wrote " : "could not write ") << path << Qt::endl;
+    return ok;
+}
+
+// Saves the modal window that `open` shows, then closes it.
+bool saveModal(const QString &path, const std::function<void()> &open,
+               const std::function<void(QWidget *)> &prepare = {}) {
+    bool ok = false;
+    QTimer::singleShot(300, [&] {
+        if (QWidget *window = QApplication::activeModalWidget()) {
+            if (prepare)
+                prepare(window);
+            ok = save(window, path);
+            window->close();
+        }
+    });
+    open();
     return ok;
 }
 
@@ -74,7 +94,17 @@ int main(int argc, char *argv[]) {
     settle();
     if (auto *grid = main.findChild<DataGrid *>(QStringLiteral("DBGridEh1")))
         grid->setCurrentRow(2);
-    const bool ok = save(&main, output.filePath(QStringLiteral("main-window.png")));
+    bool ok = save(&main, output.filePath(QStringLiteral("main-window.png")));
+    ok = saveModal(output.filePath(QStringLiteral("equipment-editor.png")),
+                   [&] { ShowEquipmentEditor(dm, &main, 1, {}, &main); }) &&
+         ok;
+    ok = saveModal(output.filePath(QStringLiteral("tree-window.png")),
+                   [&] { ManageTreeCodes(dm, 1, &main); },
+                   [](QWidget *window) {
+                       if (auto *tree = window->findChild<QTreeWidget *>())
+                           tree->expandAll();
+                   }) &&
+         ok;
     main.hide();
     return ok ? 0 : 1;
 }
