@@ -1,5 +1,7 @@
 #include "uDlgSetCx.h"
 
+#include "widgets/FormKeys.h"
+
 #include "EquipmentFilter.h"
 #include "app/DataDm.h"
 #include "app/DataDmWidgets.h"
@@ -72,21 +74,6 @@ void addDateRange(SqlStatement &sql, const char *column, const DateRange &range)
     if (range.to)
         sql.add(QStringLiteral("and %1 <= ? ").arg(QLatin1String(column)),
                 {range.to->toString(format)});
-}
-
-bool isEnterKey(const QKeyEvent *key) {
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
-
-bool isCtrlS(const QKeyEvent *key) {
-    return key->key() == Qt::Key_S &&
-           (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
-}
-
-// Enter keeps its own meaning where it does something there: a new line, a button's click.
-bool takesEnter(const QObject *widget) {
-    return qobject_cast<const QPushButton *>(widget) ||
-           qobject_cast<const QPlainTextEdit *>(widget) || qobject_cast<const QTextEdit *>(widget);
 }
 
 QLineEdit *lineEdit(QWidget *parent, const QString &name) {
@@ -289,9 +276,9 @@ QHBoxLayout *TDLGsetCX::buildButtons() {
 // The dialog sees every keystroke before the control that has the focus (Ctrl+S and Enter),
 // and the pick-lists fill themselves as they take the focus, so they show what was added since.
 void TDLGsetCX::previewKeys() {
-    const QList<QWidget *> children = findChildren<QWidget *>();
-    for (QWidget *child : children)
-        child->installEventFilter(this);
+    auto *keys = new FormKeys(this, Button1);
+    keys->onEntered([this](QWidget *control) { fillPickList(qobject_cast<QComboBox *>(control)); });
+    keys->watchControls();
 }
 
 void TDLGsetCX::showEvent(QShowEvent *event) {
@@ -310,25 +297,6 @@ void TDLGsetCX::resetDates() {
         to->setDate(today);
         to->setChecked(true);
     }
-}
-
-bool TDLGsetCX::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::FocusIn) {
-        fillPickList(qobject_cast<QComboBox *>(watched));
-        return QDialog::eventFilter(watched, event);
-    }
-    if (event->type() != QEvent::KeyPress)
-        return QDialog::eventFilter(watched, event);
-    const auto *key = static_cast<const QKeyEvent *>(event);
-    if (isCtrlS(key)) {
-        Button1->click();
-        return true;
-    }
-    if (isEnterKey(key) && key->modifiers() == Qt::NoModifier && !takesEnter(watched)) {
-        focusNextChild();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TDLGsetCX::fillPickList(QComboBox *combo) {

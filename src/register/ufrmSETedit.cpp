@@ -1,5 +1,7 @@
 #include "ufrmSETedit.h"
 
+#include "widgets/FormKeys.h"
+
 #include "security/Permissions.h"
 
 #include "EquipmentStore.h"
@@ -34,10 +36,6 @@ namespace {
 constexpr int TypeTree = 2;
 constexpr int DepartmentTree = 4;
 const QString SaveFailed = QStringLiteral("保存失败，请检测数据库连接！");
-
-bool isEnterKey(const QKeyEvent *key) {
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
 
 // Controls carry their design names, the names the rest of the program knows them by.
 template <typename Widget> Widget *named(Widget *widget, const char *name) {
@@ -228,9 +226,12 @@ void TfrmSETedit::connectBehaviour() {
 
 // The window sees every keystroke and every entry into a list before the control does.
 void TfrmSETedit::previewKeys() {
-    const QList<QWidget *> children = findChildren<QWidget *>();
-    for (QWidget *child : children)
-        child->installEventFilter(this);
+    auto *keys = new FormKeys(this, Button1, Button2);
+    keys->onEntered([this](QWidget *control) {
+        if (auto *box = qobject_cast<QComboBox *>(control); box && m_listSql.contains(box))
+            refillList(box);
+    });
+    keys->watchControls();
 }
 
 void TfrmSETedit::setTreePicker(TreePicker picker) {
@@ -384,42 +385,6 @@ void TfrmSETedit::refillList(QComboBox *box) { FillComboBySQL(m_dm, m_listSql.va
 void TfrmSETedit::pick(PickEdit *field, int mode) {
     if (m_picker)
         field->setText(m_picker(mode, field->text()));
-}
-
-bool TfrmSETedit::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::FocusIn) {
-        // Coming back from the box's own drop-down list is not entering it.
-        auto *box = qobject_cast<QComboBox *>(watched);
-        const bool entering = static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason;
-        if (box && entering && m_listSql.contains(box))
-            refillList(box);
-    } else if (event->type() == QEvent::KeyPress && !QApplication::activePopupWidget()) {
-        if (handleKey(watched, static_cast<QKeyEvent *>(event)))
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-// Enter moves on as Tab does, except in a memo (a new line) or on a button (pressing it);
-// Ctrl+S is 确定 and Esc 取消.
-bool TfrmSETedit::handleKey(QObject *watched, const QKeyEvent *key) {
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    QPushButton *button = nullptr;
-    if (modifiers == Qt::ControlModifier && key->key() == Qt::Key_S)
-        button = Button1;
-    else if (modifiers == Qt::NoModifier && key->key() == Qt::Key_Escape)
-        button = Button2;
-    if (button) {
-        if (button->isEnabled())
-            button->click();
-        return true;
-    }
-    if (modifiers != Qt::NoModifier || !isEnterKey(key))
-        return false;
-    if (qobject_cast<QPlainTextEdit *>(watched) || qobject_cast<QPushButton *>(watched))
-        return false;
-    focusNextChild();
-    return true;
 }
 
 void TfrmSETedit::onOk() {

@@ -57,7 +57,6 @@ public:
     const QString &savedCode() const { return m_savedCode; }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // building
@@ -85,7 +84,6 @@ private:
     void pick(PickEdit *field, int mode);
 
     // keys and buttons
-    bool handleKey(QObject *watched, const QKeyEvent *key);
     void onOk();
     void afterSave(qint64 id, const QString &code);
 
