@@ -2,6 +2,7 @@
 // the details following the current item, deletion, the keys, the detail pages and the commands
 // that permissions hide.
 #include "GuiSteps.h"
+#include "MainWindowFixture.h"
 #include "TestEnv.h"
 #include "app/PubUnit.h"
 #include "app/RecordSet.h"
@@ -83,22 +84,9 @@ int idOf(TdmData &dm, const QString &code) {
     return dm.GetSQLInt(SqlStatement("select F_ID from Sets where F_code = ?", {code}));
 }
 
-struct MainFixture {
-    TestEnv env;
-    std::unique_ptr<TFrmMain> window;
-
-    explicit MainFixture(const QString &operatorName = "admin") {
-        seedRegister(env.dm());
-        PubUnit::CurrentOperator = operatorName;
-        window = std::make_unique<TFrmMain>(env.dm());
-        SetLimits(env.dm(), window.get(), operatorName);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    ~MainFixture() {
-        env.dialogs().answers << MessYes;
-        window->close();
-    }
+struct MainFixture : MainWindowFixture {
+    explicit MainFixture(const QString &operatorName = "admin")
+        : MainWindowFixture(seedRegister, operatorName) {}
 
     template <typename T> T *find(const char *name) {
         return window->findChild<T *>(QString::fromLatin1(name));

@@ -1,6 +1,7 @@
 // The equipment editor driven on the main window over a small register: what each mode loads
 // and saves, the checks before a save, the identity of new items (also with two programs adding
 // at once), the computed amounts, the lists, the pick buttons, the navigator and the keys.
+#include "MainWindowFixture.h"
 #include "TestEnv.h"
 #include "app/PubUnit.h"
 #include "app/RecordSet.h"
@@ -128,22 +129,9 @@ QStringList allRows(TdmData &dm) {
 
 int itemCount(TdmData &dm) { return dm.GetSQLInt("select count(*) from Sets"); }
 
-struct Register {
-    TestEnv env;
-    std::unique_ptr<TFrmMain> window;
-
-    explicit Register(const QString &operatorName = "admin") {
-        seedRegister(env.dm());
-        PubUnit::CurrentOperator = operatorName;
-        window = std::make_unique<TFrmMain>(env.dm());
-        SetLimits(env.dm(), window.get(), operatorName);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    ~Register() {
-        env.dialogs().answers << MessYes;
-        window->close();
-    }
+struct Register : MainWindowFixture {
+    explicit Register(const QString &operatorName = "admin")
+        : MainWindowFixture(seedRegister, operatorName) {}
 
     TdmData &dm() { return env.dm(); }
     RecordSet &list() { return window->QryMain(); }
