@@ -27,6 +27,7 @@ bool RecordSet::open(const QSqlDatabase &db, const SqlStatement &statement, QStr
     }
     // Active before the model resets, so views that refresh on the reset see an open query.
     m_active = true;
+    m_fieldIndexes.clear();
     setQuery(std::move(query));
     if (lastError().isValid()) {
         if (error)
@@ -63,6 +64,7 @@ SqlStatement RecordSet::effectiveStatement() const {
 void RecordSet::close() {
     const bool wasActive = m_active;
     m_active = false;
+    m_fieldIndexes.clear();
     if (wasActive)
         clear();
     setCurrentRow(-1);
@@ -77,7 +79,14 @@ void RecordSet::setCurrentRow(int row) {
     emit currentRowChanged(row);
 }
 
-int RecordSet::fieldIndex(const QString &field) const { return record().indexOf(field); }
+int RecordSet::fieldIndex(const QString &field) const {
+    if (m_fieldIndexes.isEmpty()) {
+        const QSqlRecord fields = record();
+        for (int i = fields.count() - 1; i >= 0; --i)
+            m_fieldIndexes.insert(fields.fieldName(i).toLower(), i);
+    }
+    return m_fieldIndexes.value(field.toLower(), -1);
+}
 
 QVariant RecordSet::value(int row, const QString &field) const {
     const int column = fieldIndex(field);

@@ -2,6 +2,7 @@
 
 #include "SqlStatement.h"
 
+#include <QHash>
 #include <QSqlQueryModel>
 
 class TdmData;
@@ -54,6 +55,8 @@ private:
 
     SqlStatement m_statement;
     QStringList m_orderBy;
+    // Field positions by lower-cased name: looked up for every cell drawn, so kept once per open.
+    mutable QHash<QString, int> m_fieldIndexes;
     int m_currentRow = -1;
     bool m_active = false;
 };

@@ -62,14 +62,7 @@ public:
         return m_source->data(m_source->index(row, column));
     }
 
-    bool isNumeric(int logical) const {
-        const int column = sourceColumn(logical);
-        if (!m_source || column < 0)
-            return false;
-        const int type = m_source->record().field(column).metaType().id();
-        return type == QMetaType::Double || type == QMetaType::Int ||
-               type == QMetaType::LongLong;
-    }
+    bool isNumeric(int logical) const { return m_numeric.value(logical, false); }
 
     int rowCount(const QModelIndex &parent = {}) const override {
         return parent.isValid() || !m_source ? 0 : m_source->rowCount();
@@ -142,15 +135,25 @@ public:
     }
 
 private:
+    // Where each column's field is and whether it holds numbers, worked out once per reset
+    // rather than for every cell drawn.
     void mapFields() {
         m_sourceColumns.clear();
-        for (const DataGridColumn &column : std::as_const(m_grid->m_columns))
-            m_sourceColumns << (m_source ? m_source->fieldIndex(column.fieldName) : -1);
+        m_numeric.clear();
+        const QSqlRecord fields = m_source ? m_source->record() : QSqlRecord();
+        for (const DataGridColumn &column : std::as_const(m_grid->m_columns)) {
+            const int index = m_source ? m_source->fieldIndex(column.fieldName) : -1;
+            const int type = index >= 0 ? fields.field(index).metaType().id() : 0;
+            m_sourceColumns << index;
+            m_numeric << (type == QMetaType::Double || type == QMetaType::Int ||
+                          type == QMetaType::LongLong);
+        }
     }
 
     DataGrid *m_grid;
     RecordSet *m_source = nullptr;
     QList<int> m_sourceColumns;
+    QList<bool> m_numeric;
     QList<QMetaObject::Connection> m_connections;
 };
 
