@@ -59,7 +59,15 @@ QSqlDatabase TdmData::ADOcnn() const {
     return QSqlDatabase::database(QString::fromLatin1(ConnectionName), false);
 }
 
-bool TdmData::BeginTrans() { return ADOcnn().transaction(); }
+// IMMEDIATE takes the write lock at once, waiting out the busy timeout behind another user's
+// save; a deferred transaction that reads first would instead fail when it later writes.
+bool TdmData::BeginTrans() {
+    QSqlQuery begin(ADOcnn());
+    if (begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return true;
+    m_lastError = begin.lastError().text();
+    return false;
+}
 
 bool TdmData::CommitTrans() { return ADOcnn().commit(); }
 
