@@ -88,16 +88,15 @@ void TFrmMain::RefreshList() {
     openList(m_listSql);
 }
 
+// The details follow through the record set's current row, which every open and locate sets.
 void TFrmMain::openList(const SqlStatement &statement) {
     m_dm.OpenQuerySQL(statement, *m_qryMain);
-    openDetails();
     showCount();
 }
 
 void TFrmMain::ReopenList(qint64 id) {
     openList(m_qryMain->statement());
-    if (m_qryMain->locate(QStringLiteral("F_ID"), id) >= 0)
-        openDetails();
+    m_qryMain->locate(QStringLiteral("F_ID"), id);
 }
 
 void TFrmMain::showCount() {
@@ -296,11 +295,8 @@ void TFrmMain::removeEmptyImportedRows() {
 
 TreePicker TFrmMain::treePicker() {
     return [this](int mode, const QString &current) {
-        const bool mayManage =
-            IsAdministrator(PubUnit::CurrentOperator) ||
-            m_actions.value(mode == 2 ? QStringLiteral("Action105") : QStringLiteral("Action106"))
-                ->isVisible();
-        return ChooseTreeNode(m_dm, mode, current, mayManage, this);
+        return ChooseTreeNode(m_dm, mode, current,
+                              MayManageTree(this, PubUnit::CurrentOperator, mode), this);
     };
 }
 

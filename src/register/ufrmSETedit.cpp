@@ -240,14 +240,12 @@ void TfrmSETedit::setTreePicker(TreePicker picker) {
     cbeUseDept->setPickEnabled(static_cast<bool>(m_picker));
 }
 
-bool TfrmSETedit::mayEditTypes() const { return mayEditTree(QStringLiteral("Action105")); }
+bool TfrmSETedit::mayEditTypes() const {
+    return MayManageTree(m_main, PubUnit::CurrentOperator, 2);
+}
 
-bool TfrmSETedit::mayEditDepartments() const { return mayEditTree(QStringLiteral("Action106")); }
-
-// The operator may manage a tree when the command of its own window is there for them.
-bool TfrmSETedit::mayEditTree(const QString &command) const {
-    const QAction *action = m_main ? m_main->action(command) : nullptr;
-    return IsAdministrator(PubUnit::CurrentOperator) || (action && action->isVisible());
+bool TfrmSETedit::mayEditDepartments() const {
+    return MayManageTree(m_main, PubUnit::CurrentOperator, 4);
 }
 
 void TfrmSETedit::SetFromSelectionDialog() {

@@ -68,7 +68,6 @@ private:
     void previewKeys();
 
     // state
-    bool mayEditTree(const QString &command) const;
     void SetEditMode(bool edit);
     void setTarget(qint64 id);
     qint64 target() const;

@@ -87,3 +87,11 @@ bool IsAdministrator(const QString &operatorName) {
 bool IsCommandAllowed(const QAction *action) {
     return action && action->isVisible() && action->isEnabled();
 }
+
+bool MayManageTree(const QWidget *mainWindow, const QString &operatorName, int mode) {
+    if (IsAdministrator(operatorName))
+        return true;
+    const QString command = mode == 2 ? QStringLiteral("Action105") : QStringLiteral("Action106");
+    const QAction *action = mainWindow ? mainWindow->findChild<QAction *>(command) : nullptr;
+    return action && action->isVisible();
+}

@@ -23,3 +23,8 @@ void SetLimits(TdmData &dm, QWidget *mainWindow, const QString &operatorName);
 // True when the operator may run the command now: it is visible and enabled. The main window
 // asks this before running a command from its own key handling.
 bool IsCommandAllowed(const QAction *action);
+
+// Whether the operator may add, rename and delete nodes of a tree while choosing from it: the
+// administrator, or whoever may open that tree's own window (设备类型 for mode 2 types,
+// 部门机构 for mode 4 departments).
+bool MayManageTree(const QWidget *mainWindow, const QString &operatorName, int mode);
