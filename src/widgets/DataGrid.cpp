@@ -168,7 +168,7 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override {
         QStyleOptionViewItem cell = option;
-        initStyleOption(&cell, index);
+        cellStyle(&cell, index);
         const QString text = cell.text;
         const QWidget *view = cell.widget;
         QStyle *style = view ? view->style() : QApplication::style();
@@ -189,7 +189,7 @@ public:
         painter->restore();
     }
 
-protected:
+private:
     // A cell has no icon or check box: its background is the selection colour, its own colour
     // or nothing, and only the current cell of a focused grid draws a focus frame. Asking the
     // style to lay all of that out for every cell costs more than drawing it.
@@ -212,15 +212,22 @@ protected:
         }
     }
 
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
+    // Only what a grid cell has: its text, alignment and the row's colours. The general item
+    // option asks the model for icons, check states, fonts and more on every cell.
+    static void cellStyle(QStyleOptionViewItem *option, const QModelIndex &index) {
+        option->text = index.data(Qt::DisplayRole).toString();
+        option->displayAlignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
         const QVariant text = index.data(Qt::ForegroundRole);
         const QVariant background = index.data(Qt::BackgroundRole);
-        if (text.isValid())
-            option->palette.setColor(QPalette::HighlightedText, text.value<QColor>());
+        if (text.isValid()) {
+            const QColor colour = text.value<QColor>();
+            option->palette.setColor(QPalette::Text, colour);
+            option->palette.setColor(QPalette::HighlightedText, colour);
+        }
         if (background.isValid()) {
-            QColor highlight = background.value<QColor>().darker(115);
-            option->palette.setColor(QPalette::Highlight, highlight);
+            const QColor colour = background.value<QColor>();
+            option->backgroundBrush = colour;
+            option->palette.setColor(QPalette::Highlight, colour.darker(115));
         }
     }
 };
