@@ -168,7 +168,6 @@ std::optional<double> Grid100k::runGrid(GridOutcome *outcome, QString *error) {
     layout->setContentsMargins(0, 0, 0, 0);
     auto *grid = new DataGrid;
     layout->addWidget(grid);
-    grid->setDataModule(&dm);
     grid->setColumns(m_columns);
     grid->setRecordSet(&records);
     // The sort goes on before the open, so the one query that runs is already ordered and the
@@ -323,7 +322,6 @@ void Grid100k::explain(QTextStream &out) {
         layout->setContentsMargins(0, 0, 0, 0);
         auto *grid = new DataGrid;
         layout->addWidget(grid);
-        grid->setDataModule(&dm);
         lap("window and DataGrid constructed");
         grid->setColumns(m_columns);
         grid->setRecordSet(&records);
@@ -357,7 +355,6 @@ void Grid100k::explain(QTextStream &out) {
         layout->setContentsMargins(0, 0, 0, 0);
         auto *grid = new DataGrid;
         layout->addWidget(grid);
-        grid->setDataModule(&dm);
         grid->setColumns(m_columns);
         step.restart();
         grid->setRecordSet(&records);

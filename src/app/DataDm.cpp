@@ -140,7 +140,7 @@ int TdmData::GetSQLInt(const SqlStatement &statement) {
 }
 
 bool TdmData::OpenQuerySQL(const SqlStatement &statement, RecordSet &records) {
-    if (records.open(ADOcnn(), statement, &m_lastError))
+    if (records.open(this, statement, &m_lastError))
         return true;
     qWarning().noquote() << "open failed:" << statement.text << "-" << m_lastError;
     ShowMess(OpenFailed, MessError);

@@ -7,12 +7,13 @@
 
 RecordSet::RecordSet(QObject *parent) : QSqlQueryModel(parent) {}
 
-bool RecordSet::open(const QSqlDatabase &db, const SqlStatement &statement, QString *error) {
+bool RecordSet::open(TdmData *database, const SqlStatement &statement, QString *error) {
     close();
+    m_database = database;
     m_statement = statement;
     // A model walks back and forth over the rows it has read, so the query must not be
     // forward-only; rows are still read from SQLite only as the model asks for them.
-    QSqlQuery query(db);
+    QSqlQuery query(database->ADOcnn());
     const SqlStatement effective = effectiveStatement();
     bool ok = query.prepare(effective.text);
     if (ok) {
@@ -132,4 +133,14 @@ int RecordSet::locateLoaded(const QString &field, const QVariant &wanted) {
 void RecordSet::fetchAll() {
     while (canFetchMore())
         fetchMore();
+}
+
+bool RecordSet::requery() {
+    return m_database && m_database->OpenQuerySQL(m_statement, *this);
+}
+
+std::optional<TdmData::Totals> RecordSet::totals(const QStringList &sumFields) const {
+    if (!m_database || !m_active)
+        return std::nullopt;
+    return m_database->RecordTotals(m_statement, sumFields);
 }

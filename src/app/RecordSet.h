@@ -1,15 +1,17 @@
 #pragma once
 
+#include "DataDm.h"
 #include "SqlStatement.h"
 
 #include <QHash>
 #include <QSqlQueryModel>
 
-class TdmData;
+#include <optional>
 
 // The rows of one statement for a window: the statement and its bound values kept together,
 // rows fetched lazily as a view scrolls, and a current row that detail queries and editors
-// follow. Opened and reopened only through TdmData::OpenQuerySQL.
+// follow. Opened through TdmData::OpenQuerySQL; it remembers that database, so whoever shows
+// it can re-sort and total it without knowing the database.
 class RecordSet : public QSqlQueryModel {
     Q_OBJECT
 public:
@@ -46,13 +48,21 @@ public:
     void fetchAll();
     void close();
 
+    // Runs the statement again, in the current order, on the database that opened it; the
+    // database shows its message when that fails. False for a set that was never opened.
+    bool requery();
+    // The number of rows of the whole statement and the sums of some of its fields, from one
+    // aggregate over all its rows (not only those read); nothing when closed or after an error.
+    std::optional<TdmData::Totals> totals(const QStringList &sumFields) const;
+
 signals:
     void currentRowChanged(int row);
 
 private:
     friend class TdmData;
-    bool open(const QSqlDatabase &db, const SqlStatement &statement, QString *error);
+    bool open(TdmData *database, const SqlStatement &statement, QString *error);
 
+    TdmData *m_database = nullptr;
     SqlStatement m_statement;
     QStringList m_orderBy;
     // Field positions by lower-cased name: looked up for every cell drawn, so kept once per open.

@@ -23,3 +23,13 @@ struct SqlStatement {
         return *this;
     }
 };
+
+// A LIKE pattern that matches `text` literally: the wildcards and the escape character '!' in it
+// are escaped (the statement says "escape '!'").
+inline QString LikeLiteral(const QString &text) {
+    QString escaped = text;
+    escaped.replace(QLatin1Char('!'), QLatin1String("!!"));
+    escaped.replace(QLatin1Char('%'), QLatin1String("!%"));
+    escaped.replace(QLatin1Char('_'), QLatin1String("!_"));
+    return escaped;
+}

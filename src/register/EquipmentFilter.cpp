@@ -32,14 +32,6 @@ const QStringList &EquipmentFilter::searchFieldCaptions() {
     return captions;
 }
 
-QString LikeLiteral(const QString &text) {
-    QString escaped = text;
-    escaped.replace(QLatin1Char('!'), QLatin1String("!!"));
-    escaped.replace(QLatin1Char('%'), QLatin1String("!%"));
-    escaped.replace(QLatin1Char('_'), QLatin1String("!_"));
-    return escaped;
-}
-
 SqlStatement LikeCondition(const QString &column, const QString &text, TextMatch match) {
     QString pattern = LikeLiteral(text) + QLatin1Char('%');
     if (match == TextMatch::Contains)

@@ -35,10 +35,6 @@ SqlStatement LikeCondition(const QString &column, const QString &text, TextMatch
 // The same for a value the user may leave blank: trimmed, and no condition at all when blank.
 SqlStatement TextMatchCondition(const QString &column, const QString &text, TextMatch match);
 
-// A LIKE pattern that matches `text` literally: the wildcards and the escape character '!' in it
-// are escaped (the statement says "escape '!'").
-QString LikeLiteral(const QString &text);
-
 // The condition "everything under a tree node": the node's own path or a path that continues
 // below it with a backslash. A sibling whose name merely begins with the same characters
 // (电脑椅 beside 电脑) is not under it.

@@ -88,7 +88,6 @@ QWidget *TDLGsetXZ::buildBrowser() {
 
     DBGridEh1 = new DataGrid(browser);
     DBGridEh1->setObjectName(QStringLiteral("DBGridEh1"));
-    DBGridEh1->setDataModule(&m_dm);
     DBGridEh1->setColumns(BuiltInGridColumns(QStringLiteral("setmain")));
     DBGridEh1->setRecordSet(m_records);
     DBGridEh1->setFooterVisible(true);

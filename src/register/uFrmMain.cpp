@@ -458,7 +458,6 @@ QWidget *TFrmMain::buildListPane() {
     layout->setSpacing(0);
     DBGridEh1 = new DataGrid(pane);
     DBGridEh1->setObjectName(QStringLiteral("DBGridEh1"));
-    DBGridEh1->setDataModule(&m_dm);
     DBGridEh1->setColumns(BuiltInGridColumns(QStringLiteral("setmain")));
     DBGridEh1->setRecordSet(m_qryMain);
     DBGridEh1->horizontalHeader()->setStyleSheet(QString::fromLatin1(TitleStyle));
@@ -519,7 +518,6 @@ QWidget *TFrmMain::buildDetailPane() {
                                    RecordSet *records) {
         auto *grid = new DataGrid(rpcList);
         grid->setObjectName(name);
-        grid->setDataModule(&m_dm);
         grid->setColumns(BuiltInGridColumns(layoutName));
         grid->setRecordSet(records);
         grid->setFooterVisible(false);

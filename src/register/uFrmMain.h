@@ -3,6 +3,7 @@
 #include "TreePicker.h"
 #include "app/SqlStatement.h"
 #include "security/uFrmOperLogin.h"
+#include "ufrmSETedit.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -40,10 +41,6 @@ public:
     explicit TFrmMain(TdmData &dm, QWidget *parent = nullptr);
     ~TFrmMain() override;
 
-    // Detail pages: 1 accessories, 2 pictures, 3 documents, 4 notes.
-    int DetailKind = 1;
-    // The identity handed to the equipment editor.
-    qint64 EditTargetId = 0;
     // The statement of the last RefreshList, without its order.
     const SqlStatement &ListSql() const { return m_listSql; }
     RecordSet &QryMain() const { return *m_qryMain; }
@@ -61,6 +58,12 @@ public:
     // The advanced query of the search bar; until one is set the button is unavailable.
     using AdvancedQuery = std::function<std::optional<SqlStatement>(QWidget *parent)>;
     void setAdvancedQuery(AdvancedQuery query);
+
+    // Opens the equipment editor on the list: a new item, or the current item edited or copied;
+    // after each save the list is reopened on the saved item. Types and departments are chosen
+    // through `picker` (the commands pass treePicker()). True when at least one item was saved;
+    // editing or copying with no current item does nothing.
+    bool openEquipmentEditor(TfrmSETedit::Mode mode, TreePicker picker);
 
     QAction *action(const QString &name) const { return m_actions.value(name); }
     // Chooses a type (mode 2) or department (mode 4) node; the tree window offers its editing

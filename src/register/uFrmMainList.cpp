@@ -12,7 +12,6 @@
 #include "reports/ufrmRowArrangeGl.h"
 #include "security/Permissions.h"
 #include "settings/uDLGenterCaption.h"
-#include "ufrmSETedit.h"
 #include "settings/uFrmTreeCodeMan.h"
 #include "support/UserDialogs.h"
 #include "widgets/DataGrid.h"
@@ -176,7 +175,6 @@ void TFrmMain::selectDetailPage(int page) {
         page = Accessories;
     if (rpcList->currentIndex() != page)
         rpcList->setCurrentIndex(page);
-    DetailKind = page + 1;
     CBdetail->setVisible(page != Notes);
     const bool listPage = page == Accessories || page == Documents;
     if (page == Notes)
@@ -243,14 +241,23 @@ void TFrmMain::deleteCurrentItem() {
     RefreshList();
 }
 
-void TFrmMain::newItem() { ShowEquipmentEditor(m_dm, this, 0, treePicker(), this); }
+bool TFrmMain::openEquipmentEditor(TfrmSETedit::Mode mode, TreePicker picker) {
+    if (mode != TfrmSETedit::Mode::NewItem && m_qryMain->currentRow() < 0)
+        return false;
+    TfrmSETedit editor(m_dm, m_qryMain, this);
+    editor.setTreePicker(std::move(picker));
+    connect(&editor, &TfrmSETedit::saved, this, &TFrmMain::ReopenList);
+    return editor.ShowEditor(mode);
+}
+
+void TFrmMain::newItem() { openEquipmentEditor(TfrmSETedit::Mode::NewItem, treePicker()); }
 
 void TFrmMain::editItem() {
     if (m_qryMain->isEmpty()) {
         ShowMess(QStringLiteral("此表为空，没有记录需要修改！"), MessError);
         return;
     }
-    ShowEquipmentEditor(m_dm, this, 1, treePicker(), this);
+    openEquipmentEditor(TfrmSETedit::Mode::EditItem, treePicker());
 }
 
 void TFrmMain::copyItem() {
@@ -258,7 +265,7 @@ void TFrmMain::copyItem() {
         ShowMess(QStringLiteral("设备记录是空，不能复制！"), MessInfo);
         return;
     }
-    ShowEquipmentEditor(m_dm, this, 2, treePicker(), this);
+    openEquipmentEditor(TfrmSETedit::Mode::CopyItem, treePicker());
 }
 
 void TFrmMain::sortList() { DBGridEh1->setSortSpec(ChooseSortOrder(DBGridEh1, this)); }
@@ -335,7 +342,7 @@ void TFrmMain::changeSelected(const char *column, const QString &caption, const 
                               const QString &nothingSelected) {
     if (ShowMess(question, MessQuestion) != MessYes)
         return;
-    const QString value = AskText(m_dm, caption, QString(), true, this);
+    const QString value = AskText(caption, QString(), treePicker(), this);
     if (value.trimmed().isEmpty())
         return;
     const QList<int> rows = DBGridEh1->selectedRows();

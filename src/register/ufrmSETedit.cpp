@@ -2,16 +2,13 @@
 
 #include "widgets/FormKeys.h"
 
-#include "security/Permissions.h"
 
 #include "EquipmentStore.h"
 #include "app/DataDm.h"
 #include "app/DataDmWidgets.h"
-#include "app/PubUnit.h"
 #include "app/RecordSet.h"
 #include "support/UserDialogs.h"
 #include "support/WindowPlacement.h"
-#include "uFrmMain.h"
 #include "widgets/CheckDateEdit.h"
 #include "widgets/NumberEdits.h"
 #include "widgets/PickEdit.h"
@@ -60,10 +57,10 @@ void place(QGridLayout *grid, int row, int pair, const QString &caption, QWidget
 
 } // namespace
 
-TfrmSETedit::TfrmSETedit(TdmData &dm, TFrmMain *main, QWidget *parent)
+TfrmSETedit::TfrmSETedit(TdmData &dm, RecordSet *list, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_dm(dm), m_main(main) {
+      m_dm(dm), m_list(list) {
     setObjectName(QStringLiteral("frmSETedit"));
     createControls();
     auto *layout = new QVBoxLayout(this);
@@ -217,8 +214,8 @@ void TfrmSETedit::connectBehaviour() {
     connect(cbeUseDept, &PickEdit::pickRequested, this,
             [this] { pick(cbeUseDept, DepartmentTree); });
 
-    if (m_main)
-        DBNavigator1->setRecordSet(&m_main->QryMain());
+    if (m_list)
+        DBNavigator1->setRecordSet(m_list);
     connect(DBNavigator1, &RecordNavigator::moved, this, &TfrmSETedit::loadCurrentRow);
     connect(Button1, &QPushButton::clicked, this, &TfrmSETedit::onOk);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
@@ -240,14 +237,6 @@ void TfrmSETedit::setTreePicker(TreePicker picker) {
     cbeUseDept->setPickEnabled(static_cast<bool>(m_picker));
 }
 
-bool TfrmSETedit::mayEditTypes() const {
-    return MayManageTree(m_main, PubUnit::CurrentOperator, 2);
-}
-
-bool TfrmSETedit::mayEditDepartments() const {
-    return MayManageTree(m_main, PubUnit::CurrentOperator, 4);
-}
-
 void TfrmSETedit::SetFromSelectionDialog() {
     m_fromSelectionDialog = true;
     SetEditMode(m_isEditMode);
@@ -261,25 +250,16 @@ void TfrmSETedit::SetEditMode(bool edit) {
     DBNavigator1->setVisible(edit && !m_fromSelectionDialog);
 }
 
-// The main window holds the key being edited, so what it shows afterwards follows the editor.
-void TfrmSETedit::setTarget(qint64 id) {
-    m_target = id;
-    if (m_main)
-        m_main->EditTargetId = id;
-}
-
-qint64 TfrmSETedit::target() const { return m_main ? m_main->EditTargetId : m_target; }
-
-bool TfrmSETedit::ShowEditor(int mode) {
-    const bool fromList = m_main && !m_fromSelectionDialog && mode != NewItem;
-    SetEditMode(fromList && mode == EditItem);
+bool TfrmSETedit::ShowEditor(Mode mode) {
+    const bool fromList = m_list && !m_fromSelectionDialog && mode != Mode::NewItem;
+    SetEditMode(fromList && mode == Mode::EditItem);
     if (fromList)
         loadCurrentRow();
     else
         clearFields();
     // A new item, or a copy, gets its key from the database when it is saved.
     if (!m_isEditMode)
-        setTarget(0);
+        m_target = 0;
     m_saved = false;
     m_savedCode.clear();
     edtCode->setFocus();
@@ -297,10 +277,9 @@ void TfrmSETedit::clearFields() {
 }
 
 void TfrmSETedit::loadCurrentRow() {
-    const RecordSet &list = m_main->QryMain();
-    showRecord(LoadEquipment(list, list.currentRow()));
+    showRecord(LoadEquipment(*m_list, m_list->currentRow()));
     if (m_isEditMode)
-        setTarget(list.currentValue(QStringLiteral("F_ID")).toLongLong());
+        m_target = m_list->currentValue(QStringLiteral("F_ID")).toLongLong();
 }
 
 // Original value and total come after amount, price and other costs, so the values stored win
@@ -386,12 +365,12 @@ void TfrmSETedit::pick(PickEdit *field, int mode) {
 }
 
 void TfrmSETedit::onOk() {
-    // Step 1: a target below 1 in edit mode means the current row of the list.
-    if (m_isEditMode && target() < 1 && m_main)
-        setTarget(m_main->QryMain().currentValue(QStringLiteral("F_ID")).toLongLong());
+    // A target below 1 in edit mode means the current row of the list.
+    if (m_isEditMode && m_target < 1 && m_list)
+        m_target = m_list->currentValue(QStringLiteral("F_ID")).toLongLong();
     const EquipmentRecord record = fields();
     const std::optional<qint64> editId =
-        m_isEditMode ? std::optional<qint64>(target()) : std::nullopt;
+        m_isEditMode ? std::optional<qint64>(m_target) : std::nullopt;
     if (const auto problem = CheckEquipment(m_dm, record, editId)) {
         ShowMess(problem->message, MessInfo);
         (problem->field == EquipmentProblem::Name ? edtName : edtCode)->setFocus();
@@ -408,9 +387,8 @@ void TfrmSETedit::onOk() {
 void TfrmSETedit::afterSave(qint64 id, const QString &code) {
     m_saved = true;
     m_savedCode = code;
-    setTarget(id);
-    if (m_main && !m_fromSelectionDialog)
-        m_main->ReopenList(id);
+    m_target = id;
+    emit saved(id);
     const bool another = !m_fromSelectionDialog && !m_isEditMode && CheckBox1->isChecked();
     SetEditMode(false);
     if (!another) {
@@ -418,26 +396,15 @@ void TfrmSETedit::afterSave(qint64 id, const QString &code) {
         return;
     }
     clearFields();
-    setTarget(0);
+    m_target = 0;
     edtCode->setFocus();
-}
-
-bool ShowEquipmentEditor(TdmData &dm, TFrmMain *main, int mode, TreePicker picker,
-                         QWidget *parent) {
-    if (!main)
-        return false;
-    if (mode != TfrmSETedit::NewItem && main->QryMain().currentRow() < 0)
-        return false;
-    TfrmSETedit editor(dm, main, parent ? parent : main);
-    editor.setTreePicker(std::move(picker));
-    return editor.ShowEditor(mode);
 }
 
 std::optional<QString> AddEquipmentFromSelection(TdmData &dm, TreePicker picker, QWidget *parent) {
     TfrmSETedit editor(dm, nullptr, parent);
     editor.setTreePicker(std::move(picker));
     editor.SetFromSelectionDialog();
-    if (!editor.ShowEditor(TfrmSETedit::NewItem))
+    if (!editor.ShowEditor(TfrmSETedit::Mode::NewItem))
         return std::nullopt;
     return editor.savedCode();
 }

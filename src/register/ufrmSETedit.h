@@ -24,39 +24,38 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class RecordNavigator;
-class TFrmMain;
+class RecordSet;
 class TdmData;
 
 // The equipment editor: creates, edits or copies one item of the register. Opened by the main
-// window on its current item, or by the equipment chooser to add an item on the spot; with
-// 连续新增 it stays open after each new item, keeping the type for the next one.
+// window on its list's current item, or by the equipment chooser to add an item on the spot;
+// with 连续新增 it stays open after each new item, keeping the type for the next one. It says
+// what it saved through `saved`; it never writes into the window that opened it.
 class TfrmSETedit : public QDialog {
     Q_OBJECT
 public:
-    enum Mode { NewItem = 0, EditItem = 1, CopyItem = 2 };
+    enum class Mode { NewItem, EditItem, CopyItem };
 
-    // `main` may be null when there is no list to follow (the equipment chooser).
-    TfrmSETedit(TdmData &dm, TFrmMain *main, QWidget *parent = nullptr);
+    // `list` is the list whose current item is edited or copied and which the navigator steps
+    // through; null when there is none (the equipment chooser). It is not owned.
+    TfrmSETedit(TdmData &dm, RecordSet *list, QWidget *parent = nullptr);
 
     // Where the type (mode 2) and department (mode 4) buttons choose from; without one the
     // buttons are unavailable.
     void setTreePicker(TreePicker picker);
-    // Whether the operator may change the type or department tree while choosing from it:
-    // the administrator, or whoever may open that tree's own window.
-    bool mayEditTypes() const;
-    bool mayEditDepartments() const;
-
     // Opened by the equipment chooser: no list to follow, no 连续新增, empty fields.
     void SetFromSelectionDialog();
     bool isEditMode() const { return m_isEditMode; }
 
-    // Prepares the window for the mode (NewItem, EditItem, CopyItem) and shows it modally.
-    // True when at least one item was saved.
-    bool ShowEditor(int mode);
+    // Prepares the window for the mode and shows it modally. True when at least one item was
+    // saved.
+    bool ShowEditor(Mode mode);
     // The code of the item saved last; empty when none was.
     const QString &savedCode() const { return m_savedCode; }
 
-protected:
+signals:
+    // An item was written; `id` is its key (F_ID).
+    void saved(qint64 id);
 
 private:
     // building
@@ -69,8 +68,6 @@ private:
 
     // state
     void SetEditMode(bool edit);
-    void setTarget(qint64 id);
-    qint64 target() const;
 
     // fields
     void clearFields();
@@ -87,11 +84,11 @@ private:
     void afterSave(qint64 id, const QString &code);
 
     TdmData &m_dm;
-    TFrmMain *m_main;
+    RecordSet *m_list;
     TreePicker m_picker;
     bool m_isEditMode = false;
     bool m_fromSelectionDialog = false;
-    qint64 m_target = 0; // the key being edited when there is no main window to hold it
+    qint64 m_target = 0; // the key of the item being edited; 0 for a new one
     bool m_saved = false;
     QString m_savedCode;
     QHash<QComboBox *, SqlStatement> m_listSql;
@@ -125,12 +122,6 @@ private:
     QPushButton *Button1 = nullptr;
     QPushButton *Button2 = nullptr;
 };
-
-// Opens the editor on the main window's list: mode 0 a new item, 1 the current item, 2 a copy
-// of it. True when at least one item was saved (the list then shows the last one). Editing or
-// copying with no current item does nothing.
-bool ShowEquipmentEditor(TdmData &dm, TFrmMain *main, int mode, TreePicker picker = {},
-                         QWidget *parent = nullptr);
 
 // Adds one item from the equipment chooser; the code of the item saved, nothing if cancelled.
 std::optional<QString> AddEquipmentFromSelection(TdmData &dm, TreePicker picker = {},

@@ -2,7 +2,6 @@
 #include "support/WindowPlacement.h"
 
 #include "support/UserDialogs.h"
-#include "uFrmTreeCodeMan.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -22,7 +21,7 @@ constexpr int DepartmentChooseMode = 4;
 
 } // namespace
 
-TDLGenterCaption::TDLGenterCaption(TdmData &dm, QWidget *parent) : QDialog(parent), m_dm(dm) {
+TDLGenterCaption::TDLGenterCaption(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("DLGenterCaption"));
     buildControls();
     buildLayout();
@@ -75,8 +74,9 @@ void TDLGenterCaption::buildLayout() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TDLGenterCaption::setTreeButtonVisible(bool visible) {
-    sbtype->setVisible(visible);
+void TDLGenterCaption::setTreePicker(TreePicker picker) {
+    m_picker = std::move(picker);
+    sbtype->setVisible(static_cast<bool>(m_picker));
 }
 
 // The initial text is selected, so typing replaces it and Enter keeps it.
@@ -102,13 +102,14 @@ void TDLGenterCaption::confirm() {
 
 void TDLGenterCaption::chooseFromTree() {
     const int mode = windowTitle() == TypeCaption ? TypeChooseMode : DepartmentChooseMode;
-    edtCurValue->setText(ChooseTreeNode(m_dm, mode, edtCurValue->text(), true, this));
+    if (m_picker)
+        edtCurValue->setText(m_picker(mode, edtCurValue->text()));
     edtCurValue->setFocus();
 }
 
-QString AskText(TdmData &dm, const QString &caption, const QString &initial, bool showTreeButton,
+QString AskText(const QString &caption, const QString &initial, TreePicker picker,
                 QWidget *parent) {
-    TDLGenterCaption dialog(dm, parent);
-    dialog.setTreeButtonVisible(showTreeButton);
+    TDLGenterCaption dialog(parent);
+    dialog.setTreePicker(std::move(picker));
     return dialog.AskText(caption, initial);
 }

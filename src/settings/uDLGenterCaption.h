@@ -1,23 +1,25 @@
 #pragma once
 
+#include "register/TreePicker.h"
+
 #include <QDialog>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
-class TdmData;
 
 // Asks for one name: of a new or renamed tree node, or the type or department the selected
 // equipment is moved to. A blank name is never accepted. The tree button, shown only when the
-// caller asks for it, fills the edit with a path chosen from the type tree (caption "设备类型")
-// or else the department tree.
+// caller gives a tree picker, fills the edit with a path chosen from the type tree (caption
+// "设备类型") or else the department tree.
 class TDLGenterCaption : public QDialog {
     Q_OBJECT
 public:
-    explicit TDLGenterCaption(TdmData &dm, QWidget *parent = nullptr);
+    explicit TDLGenterCaption(QWidget *parent = nullptr);
 
-    void setTreeButtonVisible(bool visible);
+    // Shows the tree button, choosing through `picker`; an empty picker hides it.
+    void setTreePicker(TreePicker picker);
     // The text as typed when the user confirms, an empty text when they cancel.
     QString AskText(const QString &caption, const QString &initial);
 
@@ -27,7 +29,7 @@ private:
     void confirm();
     void chooseFromTree();
 
-    TdmData &m_dm;
+    TreePicker m_picker;
     QLabel *Label1 = nullptr;
     QLineEdit *edtCurValue = nullptr;
     QToolButton *sbtype = nullptr;
@@ -36,6 +38,7 @@ private:
 };
 
 // Shows the name-entry dialog modally with `caption` as its title and `initial` in the edit.
-// Returns the text as typed, or an empty text when the user cancels.
-QString AskText(TdmData &dm, const QString &caption, const QString &initial = {},
-                bool showTreeButton = false, QWidget *parent = nullptr);
+// Returns the text as typed, or an empty text when the user cancels. With a tree picker the
+// dialog offers its tree button.
+QString AskText(const QString &caption, const QString &initial = {}, TreePicker picker = {},
+                QWidget *parent = nullptr);

@@ -3,7 +3,7 @@
 
 #include "app/DataDm.h"
 #include "app/TreeCodes.h"
-#include "register/EquipmentFilter.h"
+#include "app/SqlStatement.h"
 #include "support/UserDialogs.h"
 #include "uDLGenterCaption.h"
 
@@ -428,7 +428,7 @@ void TFrmTreeCodeMan::acDeleteExecute() {
 
 // Empty when the user cancels; the dialog itself refuses a blank name.
 QString TFrmTreeCodeMan::askName(const QString &caption, const QString &initial) {
-    const QString name = AskText(m_dm, caption, initial, false, this);
+    const QString name = AskText(caption, initial, {}, this);
     return name.trimmed().isEmpty() ? QString() : name;
 }
 

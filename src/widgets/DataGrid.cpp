@@ -1,7 +1,6 @@
 #include "DataGrid.h"
 
 #include "CellFormat.h"
-#include "app/DataDm.h"
 #include "app/RecordSet.h"
 
 #include <QApplication>
@@ -334,7 +333,6 @@ DataGrid::DataGrid(QWidget *parent)
 
 DataGrid::~DataGrid() = default;
 
-void DataGrid::setDataModule(TdmData *dm) { m_dm = dm; }
 
 void DataGrid::setRecordSet(RecordSet *records) {
     if (m_records)
@@ -484,8 +482,8 @@ void DataGrid::refreshFooter() {
         }
     }
     m_totalRows = 0;
-    if (m_dm && m_records && m_records->isActive()) {
-        if (const auto totals = m_dm->RecordTotals(m_records->statement(), sumFields)) {
+    if (m_records && m_records->isActive()) {
+        if (const auto totals = m_records->totals(sumFields)) {
             m_totalRows = totals->count;
             for (int i = 0; i < sumColumns.size(); ++i) {
                 const int logical = sumColumns[i];
@@ -519,7 +517,7 @@ bool DataGrid::setSortSpec(const QString &spec) {
 // Re-queries the record set in the given order. The item that was current stays current when
 // it is among the rows read at once; looking further would read the whole list.
 bool DataGrid::applyOrder(const QStringList &terms) {
-    if (!m_records || !m_dm)
+    if (!m_records)
         return false;
     const QVariant key = m_records->currentValue(QStringLiteral("F_ID"));
     if (!m_records->setOrderBy(terms))
@@ -527,7 +525,7 @@ bool DataGrid::applyOrder(const QStringList &terms) {
     if (!m_records->isActive())
         return true;
     m_reordering = true; // the order changes neither the count nor the sums
-    const bool opened = m_dm->OpenQuerySQL(m_records->statement(), *m_records);
+    const bool opened = m_records->requery();
     m_reordering = false;
     if (!opened)
         return false;

@@ -9,7 +9,6 @@
 #include <optional>
 
 class RecordSet;
-class TdmData;
 class DataGridModel;
 class DataGridFooter;
 
@@ -47,8 +46,7 @@ public:
     explicit DataGrid(QWidget *parent = nullptr);
     ~DataGrid() override;
 
-    // The data module runs the sums and the re-sorting queries; the record set is not owned.
-    void setDataModule(TdmData *dm);
+    // The record set runs the sums and the re-sorting queries; it is not owned.
     void setRecordSet(RecordSet *records);
     RecordSet *recordSet() const { return m_records; }
 
@@ -128,7 +126,6 @@ private:
     void onRecordsReset();
     void placeFooter();
 
-    TdmData *m_dm = nullptr;
     RecordSet *m_records = nullptr;
     DataGridModel *m_model;
     DataGridFooter *m_footer;

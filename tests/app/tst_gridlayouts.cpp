@@ -185,7 +185,6 @@ void TestGridLayouts::seededLayoutLoads() {
     RecordSet records;
     QVERIFY(env.dm().OpenQuerySQL("select * from T_wxREC where (1=1) ", records));
     DataGrid grid;
-    grid.setDataModule(&env.dm());
     grid.setRecordSet(&records);
     LoadGridLayout(env.dm(), &grid, "wxrecgl");
     QCOMPARE(grid.columnCount(), 13);

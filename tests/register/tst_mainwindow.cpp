@@ -169,7 +169,7 @@ void TestMainWindow::startsWithEveryActiveItem() {
     QCOMPARE(f.find<QTreeWidget>("tvTree")->topLevelItem(0)->text(0), QStringLiteral("设备类型"));
     QCOMPARE(f.find<QTreeWidget>("tvTree1")->topLevelItem(0)->text(0), QStringLiteral("部门类型"));
     QCOMPARE(f.find<QTableWidget>("vleList")->rowCount(), 5); // 全部 and four statuses
-    QCOMPARE(f.window->DetailKind, 1);
+    QCOMPARE(f.find<QTabWidget>("rpcList")->currentIndex(), 0); // accessories
 }
 
 void TestMainWindow::searches_data() {
@@ -406,12 +406,11 @@ void TestMainWindow::detailPagesShowOnlyPermittedCommands() {
     QListWidget *selector = f.find<QListWidget>("ListView1");
     QTabWidget *pages = f.find<QTabWidget>("rpcList");
     selector->setCurrentRow(1);
-    QCOMPARE(w->DetailKind, 2);
+    QCOMPARE(pages->currentIndex(), 1);
     QVERIFY(w->action("Action907")->isVisible());
     QVERIFY(!w->action("Action904")->isVisible());
     pages->setCurrentIndex(2); // the tab strip keeps the selector in step
     QCOMPARE(selector->currentRow(), 2);
-    QCOMPARE(w->DetailKind, 3);
     QVERIFY(w->action("Action904")->isVisible());
     QVERIFY(!w->action("Action907")->isVisible());
     selector->setCurrentRow(3);

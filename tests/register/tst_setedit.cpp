@@ -169,7 +169,10 @@ EditorRun runModal(const std::function<bool()> &open, const Steps &steps) {
 
 EditorRun runEditor(Register &r, int mode, const Steps &steps, TreePicker picker = {}) {
     return runModal(
-        [&] { return ShowEquipmentEditor(r.dm(), r.window.get(), mode, std::move(picker)); },
+        [&] {
+            return r.window->openEquipmentEditor(static_cast<TfrmSETedit::Mode>(mode),
+                                                 std::move(picker));
+        },
         steps);
 }
 
@@ -262,11 +265,10 @@ void TestSetEdit::modes_data() {
     QTest::addColumn<bool>("continuous");
     QTest::addColumn<bool>("navigator");
     QTest::addColumn<QString>("code");
-    QTest::addColumn<bool>("targetIsCurrentItem");
-    QTest::newRow("new") << 0 << "设备档案 - 新增" << true << false << "" << false;
-    QTest::newRow("edit") << 1 << "设备档案 - 修改" << false << true << "C300" << true;
-    QTest::newRow("copy") << 2 << "设备档案 - 新增" << true << false << "C300" << false;
-    QTest::newRow("from the chooser") << -1 << "设备档案 - 新增" << false << false << "" << false;
+    QTest::newRow("new") << 0 << "设备档案 - 新增" << true << false << "";
+    QTest::newRow("edit") << 1 << "设备档案 - 修改" << false << true << "C300";
+    QTest::newRow("copy") << 2 << "设备档案 - 新增" << true << false << "C300";
+    QTest::newRow("from the chooser") << -1 << "设备档案 - 新增" << false << false << "";
 }
 
 void TestSetEdit::modes() {
@@ -275,10 +277,8 @@ void TestSetEdit::modes() {
     QFETCH(bool, continuous);
     QFETCH(bool, navigator);
     QFETCH(QString, code);
-    QFETCH(bool, targetIsCurrentItem);
     Register r;
     r.makeCurrent("C300");
-    r.window->EditTargetId = 99;
     const Steps check = [&](TfrmSETedit &editor) {
         QCOMPARE(editor.objectName(), QStringLiteral("frmSETedit"));
         QCOMPARE(editor.windowTitle(), caption);
@@ -288,8 +288,6 @@ void TestSetEdit::modes() {
         QCOMPARE(control<QLineEdit>(editor, "edtCode")->text(), code);
         QCOMPARE(focusedControl(), QStringLiteral("edtCode"));
         QVERIFY(editor.width() >= 699 && editor.height() >= 469);
-        if (mode >= 0)
-            QCOMPARE(r.window->EditTargetId, targetIsCurrentItem ? r.idOf("C300") : 0);
         QTest::mouseClick(control<QPushButton>(editor, "Button2"), Qt::LeftButton);
     };
     const EditorRun run =
@@ -365,7 +363,6 @@ void TestSetEdit::newItemSavesEveryField() {
 
     // The list is reopened on the new item and counts it.
     QCOMPARE(r.list().currentValue("F_code").toString(), QStringLiteral("N'01"));
-    QCOMPARE(r.window->EditTargetId, row.value("f_id").toLongLong());
     QCOMPARE(r.window->findChild<QLabel *>("lblSETnum")->text(),
              QStringLiteral("设备总数： 5 件 "));
 }
@@ -632,7 +629,6 @@ void TestSetEdit::navigatorSavesTheRowShown() {
         QCOMPARE(code(), QStringLiteral("C300"));
         QCOMPARE(control<QLineEdit>(editor, "edtName")->text(), QStringLiteral("办公椅"));
         QCOMPARE(control<QComboBox>(editor, "cbbUnit")->currentText(), QStringLiteral("把"));
-        QCOMPARE(r.window->EditTargetId, r.idOf("C300"));
         typeInto(editor, "edtName", "转椅");
         clickOk(editor);
     });
@@ -806,9 +802,8 @@ void TestSetEdit::treeEditingFollowsPermissions() {
             "insert into OperLimit (F_OperName, F_lmtName) values (?, ?)", {"clerk", permission})));
     PubUnit::CurrentOperator = operatorName;
     SetLimits(r.dm(), r.window.get(), operatorName);
-    TfrmSETedit editor(r.dm(), r.window.get());
-    QCOMPARE(editor.mayEditTypes(), types);
-    QCOMPARE(editor.mayEditDepartments(), departments);
+    QCOMPARE(MayManageTree(r.window.get(), operatorName, 2), types);
+    QCOMPARE(MayManageTree(r.window.get(), operatorName, 4), departments);
 }
 
 void TestSetEdit::enterMovesLikeTabButNotInMemos() {

@@ -328,7 +328,6 @@ void TestGridDialogs::sortResultOrdersTheGridRows() {
     QVERIFY(env.dm().OpenQuerySQL("select F_ID, F_code, F_name, F_price from Sets order by F_code",
                                   records));
     DataGrid grid;
-    grid.setDataModule(&env.dm());
     grid.setColumns({gridColumn("F_code", "编号"), gridColumn("F_name", "名称"),
                      gridColumn("F_price", "单价")});
     grid.setRecordSet(&records);

@@ -870,7 +870,7 @@ void TestTreeCodeMan::askText() {
         typeText(nameEdit(dialog), typed);
         command(dialog, how);
     });
-    QCOMPARE(AskText(env.dm(), QStringLiteral("使用部门"), initial), result);
+    QCOMPARE(AskText(QStringLiteral("使用部门"), initial), result);
     QVERIFY(env.dialogs().messages.isEmpty());
 }
 
@@ -899,7 +899,7 @@ void TestTreeCodeMan::askTextRefusesBlank() {
         typeText(nameEdit(dialog), QStringLiteral("设备科"));
         command(dialog, QStringLiteral("Button1"));
     });
-    QCOMPARE(AskText(env.dm(), QStringLiteral("添加 000 部门机构 子类"), QString()),
+    QCOMPARE(AskText(QStringLiteral("添加 000 部门机构 子类"), QString()),
              QStringLiteral("设备科"));
 }
 
@@ -956,7 +956,10 @@ void TestTreeCodeMan::askTextTreeButton() {
         QCOMPARE(nameEdit(dialog)->text(), result);
         command(dialog, QStringLiteral("Button1"));
     });
-    QCOMPARE(AskText(env.dm(), caption, initial, true), result);
+    const TreePicker treeWindow = [&](int mode, const QString &current) {
+        return ChooseTreeNode(env.dm(), mode, current);
+    };
+    QCOMPARE(AskText(caption, initial, treeWindow), result);
     QVERIFY(env.dialogs().messages.isEmpty());
 }
 

@@ -46,7 +46,6 @@ struct GridFixture {
     DataGrid grid;
 
     explicit GridFixture(TdmData &dm, const QString &sql = "select * from Sets where (1=1) ") {
-        grid.setDataModule(&dm);
         grid.setColumns(equipmentColumns());
         dm.OpenQuerySQL(sql, records);
         grid.setRecordSet(&records);

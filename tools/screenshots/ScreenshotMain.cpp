@@ -96,7 +96,7 @@ int main(int argc, char *argv[]) {
         grid->setCurrentRow(2);
     bool ok = save(&main, output.filePath(QStringLiteral("main-window.png")));
     ok = saveModal(output.filePath(QStringLiteral("equipment-editor.png")),
-                   [&] { ShowEquipmentEditor(dm, &main, 1, {}, &main); }) &&
+                   [&] { main.openEquipmentEditor(TfrmSETedit::Mode::EditItem, main.treePicker()); }) &&
          ok;
     ok = saveModal(output.filePath(QStringLiteral("tree-window.png")),
                    [&] { ManageTreeCodes(dm, 1, &main); },
