@@ -1,7 +1,7 @@
 #include "RegisterGenerator.h"
 
-#include "schema/DatabaseFile.h"
-#include "schema/Schema.h"
+#include "core/schema/DatabaseFile.h"
+#include "core/schema/Schema.h"
 
 #include <QDate>
 #include <QElapsedTimer>

@@ -4,14 +4,14 @@
 // same statements straight through SQLite: the count and sums, then the first screen of sorted
 // rows with every column read as text.
 #include "harness/BenchRegistry.h"
-#include "app/GridLayouts.h"
+#include "gui/widgets/GridLayouts.h"
 #include "harness/Registers.h"
 
 #include "RegisterGenerator.h"
-#include "app/DataDm.h"
-#include "app/RecordSet.h"
-#include "widgets/CellFormat.h"
-#include "widgets/DataGrid.h"
+#include "core/data/Database.h"
+#include "core/data/RecordSet.h"
+#include "gui/widgets/CellFormat.h"
+#include "gui/widgets/DataGrid.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -110,7 +110,7 @@ bool Grid100k::setUp(Registers &registers, QString *error) {
         if (SumFields.contains(column.fieldName, Qt::CaseInsensitive))
             column.footerKind = FooterKind::Sum;
     }
-    // The texts TdmData::RecordTotals and RecordSet::effectiveStatement build, so both sides
+    // The texts Database::RecordTotals and RecordSet::effectiveStatement build, so both sides
     // ask SQLite the same.
     QStringList sums = {QStringLiteral("count(*)")};
     for (const QString &field : SumFields)
@@ -158,7 +158,7 @@ bool Grid100k::setUp(Registers &registers, QString *error) {
 
 std::optional<double> Grid100k::runGrid(GridOutcome *outcome, QString *error) {
     const Clock::time_point start = Clock::now();
-    TdmData dm;
+    Database dm;
     if (!dm.connectTo(m_path, error))
         return std::nullopt;
     RecordSet records;
@@ -312,9 +312,9 @@ void Grid100k::explain(QTextStream &out) {
     whole.start();
     step.start();
     {
-        TdmData dm;
+        Database dm;
         dm.connectTo(m_path);
-        lap("TdmData::connectTo");
+        lap("Database::connectTo");
         RecordSet records;
         QWidget window;
         window.resize(WindowWidth, WindowHeight);
@@ -344,7 +344,7 @@ void Grid100k::explain(QTextStream &out) {
     whole.restart();
     step.restart();
     {
-        TdmData dm;
+        Database dm;
         dm.connectTo(m_path);
         RecordSet records;
         dm.OpenQuerySQL(SqlStatement(QString::fromLatin1(ListSql)), records);
@@ -378,7 +378,7 @@ void Grid100k::explain(QTextStream &out) {
 
     out << "  parts of that re-sort, apart:\n";
     {
-        TdmData dm;
+        Database dm;
         dm.connectTo(m_path);
         RecordSet records;
         records.setOrderBy({QString::fromLatin1(SortTerm)});
@@ -386,7 +386,7 @@ void Grid100k::explain(QTextStream &out) {
         dm.OpenQuerySQL(SqlStatement(QString::fromLatin1(ListSql)), records);
         lap("  OpenQuerySQL sorted, no grid (first rows read)");
         dm.RecordTotals(SqlStatement(QString::fromLatin1(ListSql)), SumFields);
-        lap("  TdmData::RecordTotals (count and 2 sums)");
+        lap("  Database::RecordTotals (count and 2 sums)");
         records.locate(QStringLiteral("F_ID"), 1);
         lap("  RecordSet::locate(F_ID = 1), the last row: reads every row");
     }

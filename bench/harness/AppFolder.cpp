@@ -1,6 +1,6 @@
 #include "AppFolder.h"
 
-#include "app/AppPaths.h"
+#include "core/app/AppPaths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "Registers.h"
 
 #include "RegisterGenerator.h"
-#include "schema/Schema.h"
+#include "core/schema/Schema.h"
 
 #include <QDir>
 #include <QFileInfo>

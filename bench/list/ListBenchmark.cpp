@@ -13,13 +13,13 @@
 #include "harness/Registers.h"
 #include "harness/StatementLog.h"
 
-#include "app/DataDm.h"
-#include "app/RecordSet.h"
-#include "app/TreeCodes.h"
-#include "register/EquipmentFilter.h"
-#include "register/uFrmMain.h"
-#include "widgets/CellFormat.h"
-#include "widgets/DataGrid.h"
+#include "core/data/Database.h"
+#include "core/data/RecordSet.h"
+#include "gui/widgets/CodeTree.h"
+#include "core/register/EquipmentFilter.h"
+#include "gui/register/ShownMainWindow.h"
+#include "gui/widgets/CellFormat.h"
+#include "gui/widgets/DataGrid.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -79,7 +79,7 @@ Statement utf8(const QString &text, const QList<QVariant> &values) {
     return statement;
 }
 
-// The list statement of a filter as TFrmMain::RefreshList runs it, and the count and sums over
+// The list statement of a filter as MainWindow::RefreshList runs it, and the count and sums over
 // it asked the least costly way, without an order that changes neither.
 struct ListStatements {
     Statement list;
@@ -188,9 +188,9 @@ private:
 };
 
 // The main window on its own connection, shown with its list loaded and settled.
-struct MainWindow {
-    TdmData dm; // outlives the window, whose record sets read through it
-    std::unique_ptr<TFrmMain> window;
+struct ShownMainWindow {
+    Database dm; // outlives the window, whose record sets read through it
+    std::unique_ptr<MainWindow> window;
     DataGrid *grid = nullptr;
     QComboBox *field = nullptr;
     QLineEdit *value = nullptr;
@@ -232,7 +232,7 @@ struct MainWindow {
 // that moment, so a run counts only when what it claims to have shown was there to paint.
 class NextPaint final : public QObject {
 public:
-    explicit NextPaint(const MainWindow &main) : m_main(main) {
+    explicit NextPaint(const ShownMainWindow &main) : m_main(main) {
         main.grid->viewport()->installEventFilter(this);
     }
 
@@ -252,7 +252,7 @@ protected:
     }
 
 private:
-    const MainWindow &m_main;
+    const ShownMainWindow &m_main;
 };
 
 bool waitForPaint(const NextPaint &paint) {
@@ -273,9 +273,9 @@ protected:
     explicit ListRefresh(qint64 items) : m_items(items) {}
 
 private:
-    std::unique_ptr<MainWindow> openWindow(QString *error);
+    std::unique_ptr<ShownMainWindow> openWindow(QString *error);
     // The filter of a run selected but not applied yet: the type node and the search field.
-    bool prepareFilter(MainWindow &main, QString *error) const;
+    bool prepareFilter(ShownMainWindow &main, QString *error) const;
     std::optional<ListState> expectedState(Sqlite &db, const ListStatements &statements,
                                            QString *error) const;
     bool check(const QString &what, const ListState &shown, const ListState &expected,
@@ -294,13 +294,13 @@ private:
     int m_screenRows = 0;
 };
 
-std::unique_ptr<MainWindow> ListRefresh::openWindow(QString *error) {
+std::unique_ptr<ShownMainWindow> ListRefresh::openWindow(QString *error) {
     m_folder->useInThisProcess();
-    auto main = std::make_unique<MainWindow>();
+    auto main = std::make_unique<ShownMainWindow>();
     if (!main->dm.connectTo(m_folder->databaseFile(), error))
         return nullptr;
-    main->window = std::make_unique<TFrmMain>(main->dm);
-    TFrmMain *window = main->window.get();
+    main->window = std::make_unique<MainWindow>(main->dm);
+    MainWindow *window = main->window.get();
     main->grid = window->findChild<DataGrid *>(QStringLiteral("DBGridEh1"));
     main->field = window->findChild<QComboBox *>(QStringLiteral("ComboBox1"));
     main->value = window->findChild<QLineEdit *>(QStringLiteral("Edit1"));
@@ -322,7 +322,7 @@ std::unique_ptr<MainWindow> ListRefresh::openWindow(QString *error) {
     return main;
 }
 
-bool ListRefresh::prepareFilter(MainWindow &main, QString *error) const {
+bool ListRefresh::prepareFilter(ShownMainWindow &main, QString *error) const {
     if (main.field->itemText(NameField) != QStringLiteral("设备名称")) {
         *error = QStringLiteral("search field %1 is \"%2\", not 设备名称")
                      .arg(NameField)
@@ -544,7 +544,7 @@ void ListRefresh::explain(QTextStream &out) {
         }
         lap("  window opened, list loaded, filter prepared (untimed)", start);
         NextPaint paint(*main);
-        std::optional<StatementLog> log(std::in_place, main->dm.ADOcnn());
+        std::optional<StatementLog> log(std::in_place, main->dm.connection());
         start = Clock::now();
         main->commit(SearchText);
         lap("  commit of the character to RefreshList's return", start);

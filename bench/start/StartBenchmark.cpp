@@ -13,11 +13,11 @@
 #include "harness/Registers.h"
 #include "harness/StatementLog.h"
 
-#include "app/DataDm.h"
-#include "app/RecordSet.h"
-#include "register/EquipmentFilter.h"
-#include "register/uFrmMain.h"
-#include "widgets/DataGrid.h"
+#include "core/data/Database.h"
+#include "core/data/RecordSet.h"
+#include "core/register/EquipmentFilter.h"
+#include "gui/register/MainWindow.h"
+#include "gui/widgets/DataGrid.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -258,21 +258,21 @@ void Start100k::explain(QTextStream &out) {
     oursFolder().useInThisProcess();
     out << "  the main window on " << Items << " items, in this process:\n";
     Clock::time_point start = Clock::now();
-    TdmData dm;
+    Database dm;
     QString error;
     if (!dm.connectTo(oursFolder().databaseFile(), &error)) {
         out << "  " << error << "\n";
         return;
     }
-    lap("  TdmData::connectTo", start);
+    lap("  Database::connectTo", start);
     start = Clock::now();
     {
-        TFrmMain window(dm);
-        lap("  TFrmMain constructed", start);
+        MainWindow window(dm);
+        lap("  MainWindow constructed", start);
         auto *grid = window.findChild<DataGrid *>(QStringLiteral("DBGridEh1"));
         bool painted = false;
         PaintSeen paintSeen(grid->viewport(), painted);
-        std::optional<StatementLog> log(std::in_place, dm.ADOcnn());
+        std::optional<StatementLog> log(std::in_place, dm.connection());
         start = Clock::now();
         window.show();
         lap("  show(): the first show's trees, value list, list and layouts", start);

@@ -8,8 +8,8 @@
 // leaves the event loop. The application folder comes from ZORBSETS_HOME, as for the program.
 #include "harness/IdleWatch.h"
 
-#include "app/StartUp.h"
-#include "widgets/DataGrid.h"
+#include "gui/app/StartUp.h"
+#include "gui/widgets/DataGrid.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,16 +1,16 @@
 #include "MainWindowFixture.h"
 
-#include "app/PubUnit.h"
-#include "register/uFrmMain.h"
-#include "security/Permissions.h"
+#include "core/app/AppSettings.h"
+#include "gui/register/MainWindow.h"
+#include "gui/security/CommandPermissions.h"
 
 #include <QTest>
 
-MainWindowFixture::MainWindowFixture(const std::function<void(TdmData &)> &seed,
+MainWindowFixture::MainWindowFixture(const std::function<void(Database &)> &seed,
                                      const QString &operatorName) {
     seed(env.dm());
-    PubUnit::CurrentOperator = operatorName;
-    window = std::make_unique<TFrmMain>(env.dm());
+    AppSettings::CurrentOperator = operatorName;
+    window = std::make_unique<MainWindow>(env.dm());
     SetLimits(env.dm(), window.get(), operatorName);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/UserDialogs.h"
+#include "core/app/UserDialogs.h"
 
 #include <QList>
 #include <QStringList>

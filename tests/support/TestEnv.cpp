@@ -1,8 +1,8 @@
 #include "TestEnv.h"
 
-#include "app/AppPaths.h"
-#include "app/PubUnit.h"
-#include "schema/DatabaseFile.h"
+#include "core/app/AppPaths.h"
+#include "core/app/AppSettings.h"
+#include "core/schema/DatabaseFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,14 +24,14 @@ QString emptyDatabaseTemplate() {
 
 } // namespace
 
-TestEnv::TestEnv(Database database)
-    : m_dm(std::make_unique<TdmData>()), m_dialogs(new ScriptedDialogs) {
+TestEnv::TestEnv(DatabaseChoice database)
+    : m_dm(std::make_unique<Database>()), m_dialogs(new ScriptedDialogs) {
     Q_ASSERT(m_dir.isValid());
     qputenv(AppPaths::HomeVariable, QFile::encodeName(m_dir.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("user-config"))));
-    PubUnit::ResetConfigFile();
-    PubUnit::CurrentOperator.clear();
-    PubUnit::BackupPolicy = 0;
+    AppSettings::ResetConfigFile();
+    AppSettings::CurrentOperator.clear();
+    AppSettings::BackupPolicy = 0;
     m_previousDialogs = UserDialogs::install(std::unique_ptr<UserDialogs>(m_dialogs));
     if (database == WithDatabase) {
         copyEmptyDatabase(databasePath());
@@ -44,7 +44,7 @@ TestEnv::TestEnv(Database database)
 TestEnv::~TestEnv() {
     m_dm.reset();
     UserDialogs::install(std::move(m_previousDialogs));
-    PubUnit::ResetConfigFile();
+    AppSettings::ResetConfigFile();
     qunsetenv(AppPaths::HomeVariable);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
-#include "app/DataDm.h"
+#include "core/data/Database.h"
 
 #include <QTemporaryDir>
 
@@ -12,9 +12,9 @@
 // new database that the data module has open. Everything is undone when it goes.
 class TestEnv {
 public:
-    enum Database { WithDatabase, WithoutDatabase };
+    enum DatabaseChoice { WithDatabase, WithoutDatabase };
 
-    explicit TestEnv(Database database = WithDatabase);
+    explicit TestEnv(DatabaseChoice database = WithDatabase);
     ~TestEnv();
     TestEnv(const TestEnv &) = delete;
     TestEnv &operator=(const TestEnv &) = delete;
@@ -23,7 +23,7 @@ public:
     QString path(const QString &relative) const { return m_dir.filePath(relative); }
     QString databasePath() const;
 
-    TdmData &dm() { return *m_dm; }
+    Database &dm() { return *m_dm; }
     ScriptedDialogs &dialogs() { return *m_dialogs; }
 
     // A copy of a new, empty register database at `path` (made once per test run, because
@@ -32,7 +32,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<TdmData> m_dm;
+    std::unique_ptr<Database> m_dm;
     ScriptedDialogs *m_dialogs;
     std::unique_ptr<UserDialogs> m_previousDialogs;
 };

@@ -1,6 +1,6 @@
 #include "SampleRegister.h"
 
-#include "app/DataDm.h"
+#include "core/data/Database.h"
 
 #include <QDate>
 #include <QStringList>
@@ -51,7 +51,7 @@ const Model Models[] = {
 const char *const Statuses[] = {"在用", "闲置", "维修", "报废"};
 const char *const Users[] = {"张伟", "王芳", "李娜", "刘洋", "陈静"};
 
-bool insertNodes(TdmData &dm, const Node *nodes, int count, const char *flag) {
+bool insertNodes(Database &dm, const Node *nodes, int count, const char *flag) {
     for (int i = 0; i < count; ++i) {
         if (!dm.ExecuteSQL(SqlStatement(
                 QStringLiteral("insert into t_treecode (F_code, F_name, F_likecode, F_flag) "
@@ -63,7 +63,7 @@ bool insertNodes(TdmData &dm, const Node *nodes, int count, const char *flag) {
     return true;
 }
 
-bool insertCodes(TdmData &dm, const char *category, const char *const *names, int count) {
+bool insertCodes(Database &dm, const char *category, const char *const *names, int count) {
     for (int i = 0; i < count; ++i) {
         if (!dm.ExecuteSQL(SqlStatement(
                 QStringLiteral("insert into t_code (F_type, F_name) values (?, ?)"),
@@ -73,7 +73,7 @@ bool insertCodes(TdmData &dm, const char *category, const char *const *names, in
     return true;
 }
 
-bool insertItem(TdmData &dm, int n) {
+bool insertItem(Database &dm, int n) {
     const Model &model = Models[n % std::size(Models)];
     const Node &dept = Departments[(n * 3) % std::size(Departments)];
     const QDate bought = QDate(2019, 3, 1).addDays(n * 37);
@@ -98,7 +98,7 @@ bool insertItem(TdmData &dm, int n) {
 
 } // namespace
 
-bool FillSampleRegister(TdmData &dm) {
+bool FillSampleRegister(Database &dm) {
     Transaction transaction(dm);
     bool ok = insertNodes(dm, Types, std::size(Types), "type") &&
               insertNodes(dm, Departments, std::size(Departments), "depttype") &&

@@ -1,7 +1,7 @@
 #pragma once
 
-class TdmData;
+class Database;
 
 // Fills an empty register with a few dozen plausible items, both trees, the dictionaries and
 // some accessories and documents, so windows can be shown as a user would see them.
-bool FillSampleRegister(TdmData &dm);
+bool FillSampleRegister(Database &dm);

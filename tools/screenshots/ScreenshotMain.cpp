@@ -2,15 +2,15 @@
 //   zorbsets-screenshots OUTPUT-FOLDER
 // Run it on a real display server (scripts/screenshots uses Xvfb) to see what users see.
 #include "SampleRegister.h"
-#include "app/AppPaths.h"
-#include "app/DataDm.h"
-#include "app/PubUnit.h"
-#include "register/uFrmMain.h"
-#include "schema/DatabaseFile.h"
-#include "register/ufrmSETedit.h"
-#include "security/Permissions.h"
-#include "settings/uFrmTreeCodeMan.h"
-#include "widgets/DataGrid.h"
+#include "core/app/AppPaths.h"
+#include "core/data/Database.h"
+#include "core/app/AppSettings.h"
+#include "gui/register/MainWindow.h"
+#include "core/schema/DatabaseFile.h"
+#include "gui/register/EquipmentEditor.h"
+#include "gui/security/CommandPermissions.h"
+#include "gui/settings/TreeCodeWindow.h"
+#include "gui/widgets/DataGrid.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -77,7 +77,7 @@ int main(int argc, char *argv[]) {
     useApplicationFont(app);
 
     const QString database = AppPaths::databaseFileIn(AppPaths::defaultDataFolder());
-    TdmData dm;
+    Database dm;
     QString error;
     if (!DatabaseFile::create(database, &error) || !dm.connectTo(database, &error) ||
         !FillSampleRegister(dm)) {
@@ -85,10 +85,10 @@ int main(int argc, char *argv[]) {
         return 1;
     }
 
-    PubUnit::CurrentOperator = QStringLiteral("admin");
-    TFrmMain main(dm);
-    SetLimits(dm, &main, PubUnit::CurrentOperator);
-    main.showOperator(PubUnit::CurrentOperator, QDateTime::currentDateTime());
+    AppSettings::CurrentOperator = QStringLiteral("admin");
+    MainWindow main(dm);
+    SetLimits(dm, &main, AppSettings::CurrentOperator);
+    main.showOperator(AppSettings::CurrentOperator, QDateTime::currentDateTime());
     main.resize(1280, 800);
     main.show();
     settle();
@@ -96,7 +96,7 @@ int main(int argc, char *argv[]) {
         grid->setCurrentRow(2);
     bool ok = save(&main, output.filePath(QStringLiteral("main-window.png")));
     ok = saveModal(output.filePath(QStringLiteral("equipment-editor.png")),
-                   [&] { main.openEquipmentEditor(TfrmSETedit::Mode::EditItem, main.treePicker()); }) &&
+                   [&] { main.openEquipmentEditor(EquipmentEditor::Mode::EditItem, main.treePicker()); }) &&
          ok;
     ok = saveModal(output.filePath(QStringLiteral("tree-window.png")),
                    [&] { ManageTreeCodes(dm, 1, &main); },

@@ -1,0 +1,233 @@
+#include "core/data/Database.h"
+
+#include "core/app/AppSettings.h"
+#include "core/data/RecordSet.h"
+#include "core/schema/DatabaseFile.h"
+#include "core/app/UserDialogs.h"
+
+#include <QDateTime>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QtDebug>
+
+namespace {
+
+const QString OperationFailed = QStringLiteral("操作失败，请检查数据连接... ");
+const QString DeleteFailed = QStringLiteral("删除操作失败，请检查数据连接... ");
+const QString OpenFailed = QStringLiteral("打开操作失败，请检查数据连接... ");
+
+bool prepareAndBind(QSqlQuery &query, const SqlStatement &statement) {
+    if (!query.prepare(statement.text))
+        return false;
+    for (const QVariant &value : statement.values)
+        query.addBindValue(value);
+    return true;
+}
+
+// Table names come from the program, never from the user; anything else is refused rather
+// than spliced into a statement.
+bool isPlainName(const QString &name) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    return plain.match(name).hasMatch();
+}
+
+QString reportDate(const std::optional<QDate> &date, const QString &openText) {
+    return date ? date->toString(QStringLiteral("yyyy年MM月dd日")) : openText;
+}
+
+} // namespace
+
+Database::Database(QObject *parent) : QObject(parent) {}
+
+Database::~Database() { disconnect(); }
+
+bool Database::connectTo(const QString &databaseFile, QString *error) {
+    disconnect();
+    m_connected = DatabaseFile::open(QString::fromLatin1(ConnectionName), databaseFile, error);
+    if (m_connected)
+        m_databaseFile = databaseFile;
+    return m_connected;
+}
+
+void Database::disconnect() {
+    DatabaseFile::close(QString::fromLatin1(ConnectionName));
+    m_connected = false;
+}
+
+QSqlDatabase Database::connection() const {
+    return QSqlDatabase::database(QString::fromLatin1(ConnectionName), false);
+}
+
+// IMMEDIATE takes the write lock at once, waiting out the busy timeout behind another user's
+// save; a deferred transaction that reads first would instead fail when it later writes.
+bool Database::BeginTrans() {
+    QSqlQuery begin(connection());
+    if (begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return true;
+    m_lastError = begin.lastError().text();
+    return false;
+}
+
+bool Database::CommitTrans() { return connection().commit(); }
+
+bool Database::RollbackTrans() { return connection().rollback(); }
+
+bool Database::run(const SqlStatement &statement) {
+    QSqlQuery query(connection());
+    if (prepareAndBind(query, statement) && query.exec())
+        return true;
+    m_lastError = query.lastError().text();
+    qWarning().noquote() << "statement failed:" << statement.text << "-" << m_lastError;
+    return false;
+}
+
+std::optional<QVariant> Database::firstValue(const SqlStatement &statement) {
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    if (!prepareAndBind(query, statement) || !query.exec()) {
+        m_lastError = query.lastError().text();
+        qWarning().noquote() << "query failed:" << statement.text << "-" << m_lastError;
+        return std::nullopt;
+    }
+    return query.next() ? query.value(0) : QVariant();
+}
+
+bool Database::ExecuteSQL(const SqlStatement &statement) {
+    if (run(statement))
+        return true;
+    ShowMess(OperationFailed, MessError);
+    return false;
+}
+
+bool Database::ExecuteAll(const QList<SqlStatement> &statements) {
+    Transaction transaction(*this);
+    if (!transaction.isActive()) {
+        m_lastError = connection().lastError().text();
+        return false;
+    }
+    for (const SqlStatement &statement : statements) {
+        if (!run(statement))
+            return false;
+    }
+    return transaction.commit();
+}
+
+bool Database::DeleteRecByID(const QString &table, qint64 id) {
+    if (isPlainName(table) &&
+        run(SqlStatement(QStringLiteral("delete from %1 where F_ID = ?").arg(table), {id})))
+        return true;
+    ShowMess(DeleteFailed, MessError);
+    return false;
+}
+
+QString Database::GetSQLValue(const SqlStatement &statement) {
+    const auto value = firstValue(statement);
+    if (!value) {
+        ShowMess(OperationFailed, MessError);
+        return {};
+    }
+    return value->isNull() ? QString() : value->toString();
+}
+
+int Database::GetSQLInt(const SqlStatement &statement) {
+    const auto value = firstValue(statement);
+    if (!value) {
+        ShowMess(OperationFailed, MessError);
+        return 0;
+    }
+    return value->isNull() ? 0 : value->toInt();
+}
+
+bool Database::OpenQuerySQL(const SqlStatement &statement, RecordSet &records) {
+    if (records.open(this, statement, &m_lastError))
+        return true;
+    qWarning().noquote() << "open failed:" << statement.text << "-" << m_lastError;
+    ShowMess(OpenFailed, MessError);
+    return false;
+}
+
+std::optional<QList<QSqlRecord>> Database::ReadRecords(const SqlStatement &statement) {
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    if (!prepareAndBind(query, statement) || !query.exec()) {
+        m_lastError = query.lastError().text();
+        qWarning().noquote() << "query failed:" << statement.text << "-" << m_lastError;
+        ShowMess(OperationFailed, MessError);
+        return std::nullopt;
+    }
+    QList<QSqlRecord> rows;
+    while (query.next())
+        rows << query.record();
+    return rows;
+}
+
+std::optional<QStringList> Database::PickListValues(const SqlStatement &statement) {
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    if (!prepareAndBind(query, statement) || !query.exec()) {
+        m_lastError = query.lastError().text();
+        ShowMess(OperationFailed, MessError);
+        return std::nullopt;
+    }
+    QStringList values;
+    while (query.next()) {
+        const QString value = query.value(0).toString();
+        if (!value.trimmed().isEmpty())
+            values << value;
+    }
+    return values;
+}
+
+std::optional<Database::Totals> Database::RecordTotals(const SqlStatement &statement,
+                                                     const QStringList &sumFields) {
+    QStringList columns = {QStringLiteral("count(*)")};
+    for (const QString &field : sumFields) {
+        if (!isPlainName(field))
+            return std::nullopt;
+        columns << QStringLiteral("coalesce(sum(%1), 0)").arg(field);
+    }
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    const SqlStatement totals(QStringLiteral("select %1 from (%2) as totals")
+                                  .arg(columns.join(QStringLiteral(", ")), statement.text),
+                              statement.values);
+    if (!prepareAndBind(query, totals) || !query.exec() || !query.next()) {
+        m_lastError = query.lastError().text();
+        ShowMess(OperationFailed, MessError);
+        return std::nullopt;
+    }
+    Totals result;
+    result.count = query.value(0).toLongLong();
+    for (int i = 0; i < sumFields.size(); ++i)
+        result.sums << query.value(i + 1).toDouble();
+    return result;
+}
+
+void Database::WriteLog(const QString &operation) {
+    const QDateTime now = QDateTime::currentDateTime();
+    run(SqlStatement(QStringLiteral("insert into LogRec(F_EmpName,F_OperType,F_OperDate,"
+                                    "F_OperTime) values(?,?,?,?)"),
+                     {AppSettings::CurrentOperator, operation,
+                      now.date().toString(QStringLiteral("yyyy-MM-dd")),
+                      now.time().toString(QStringLiteral("hh:mm:ss"))}));
+}
+
+bool Database::HasPermission(const QString &code) {
+    return GetSQLInt(SqlStatement(
+               QStringLiteral("Select o.F_ID from OperLimit as O left join Limits as l On "
+                              "O.F_lmtName = L.F_name Where (O.F_OperName = ?)And(l.F_code = ?) "),
+               {AppSettings::CurrentOperator, code})) > 0;
+}
+
+SqlStatement Database::PickListSql(const QString &category) {
+    return SqlStatement(QStringLiteral("select distinct F_name from t_code where (F_name <> '') "
+                                       "and F_type = ? "),
+                        {category});
+}
+
+QString Database::GetReportDateText(const std::optional<QDate> &from,
+                                   const std::optional<QDate> &to) {
+    return QStringLiteral("统计日期：自 ") + reportDate(from, QStringLiteral("启用系统")) +
+           QStringLiteral(" 至 ") + reportDate(to, QStringLiteral("记帐最后一天"));
+}

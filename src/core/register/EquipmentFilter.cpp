@@ -1,0 +1,80 @@
+#include "core/register/EquipmentFilter.h"
+
+namespace {
+
+struct SearchField {
+    const char *caption;
+    const char *column;
+    TextMatch match;
+};
+
+constexpr TextMatch Starts = TextMatch::BeginsWith;
+constexpr TextMatch Anywhere = TextMatch::Contains;
+
+const SearchField searchFields[] = {
+    {"设备编号", "f_code", Starts},      {"设备名称", "f_name", Anywhere},
+    {"设备规格", "F_spec", Starts},      {"主机编号", "F_JScode", Anywhere},
+    {"制造厂家", "F_factory", Anywhere}, {"安装地点", "F_address", Starts},
+    {"验收使用情况", "F_memo1", Anywhere}, {"备注信息", "F_memo2", Anywhere},
+};
+
+const char *const listColumns[] = {"F_useStatus", "F_useEmp", "F_operEmp"};
+
+} // namespace
+
+const QStringList &EquipmentFilter::searchFieldCaptions() {
+    static const QStringList captions = [] {
+        QStringList result;
+        for (const SearchField &field : searchFields)
+            result << QString::fromUtf8(field.caption);
+        return result;
+    }();
+    return captions;
+}
+
+SqlStatement LikeCondition(const QString &column, const QString &text, TextMatch match) {
+    QString pattern = LikeLiteral(text) + QLatin1Char('%');
+    if (match == TextMatch::Contains)
+        pattern.prepend(QLatin1Char('%'));
+    return SqlStatement(QStringLiteral("and %1 like ? escape '!' ").arg(column), {pattern});
+}
+
+SqlStatement TextMatchCondition(const QString &column, const QString &text, TextMatch match) {
+    const QString value = text.trimmed();
+    if (value.isEmpty())
+        return {};
+    return LikeCondition(column, value, match);
+}
+
+// The node itself, or a path that goes on below it after a backslash. The column is written as
+// "+column" so that SQLite does not pick the path's index: a node high in the tree holds a large
+// share of the register, and reading it through that index means sorting every match before the
+// first row shows, where walking the code order and stopping after one screen is immediate.
+SqlStatement TreePathCondition(const QString &column, const QString &path) {
+    return SqlStatement(QStringLiteral("and (+%1 = ? or +%1 like ? escape '!') ").arg(column),
+                        {path, LikeLiteral(path) + QStringLiteral("\\%")});
+}
+
+SqlStatement EquipmentFilter::statement() const {
+    SqlStatement sql(QStringLiteral("select * from Sets where (1=1) "));
+    if (searchField >= 0 && searchField < int(std::size(searchFields))) {
+        const SearchField &field = searchFields[searchField];
+        const SqlStatement condition =
+            LikeCondition(QLatin1String(field.column), searchText.trimmed(), field.match);
+        sql.add(condition.text, condition.values);
+    }
+    if (!typePath.isEmpty()) {
+        const SqlStatement tree = TreePathCondition(QStringLiteral("f_type"), typePath);
+        sql.add(tree.text, tree.values);
+    }
+    if (!deptPath.isEmpty()) {
+        const SqlStatement tree = TreePathCondition(QStringLiteral("f_useDept"), deptPath);
+        sql.add(tree.text, tree.values);
+    }
+    if (!includeStopped)
+        sql.add(QStringLiteral("and F_useFlag = false "));
+    if (listValue && listType >= 0 && listType < int(std::size(listColumns)))
+        sql.add(QStringLiteral("and %1 = ? ").arg(QLatin1String(listColumns[listType])),
+                {*listValue});
+    return sql;
+}

@@ -1,0 +1,157 @@
+#include "core/register/EquipmentStore.h"
+
+#include "core/data/Database.h"
+#include "core/data/RecordSet.h"
+#include "core/schema/Schema.h"
+
+#include <QRandomGenerator>
+
+namespace {
+
+const QString DateFormat = QStringLiteral("yyyy-MM-dd");
+
+// The columns the editor writes, in the order of recordValues().
+const QStringList EditedColumns = {
+    "F_code",      "F_name",    "F_JScode",   "F_type",      "F_spec",  "F_factory",
+    "F_buildDate", "F_buyDate", "F_amount",   "F_price",     "F_unit",  "F_OriginValue",
+    "F_beginDate", "F_address", "F_useDept",  "F_useStatus", "F_memo1", "F_useEmp",
+    "F_OperEmp",   "F_memo2",   "F_editDate", "F_useFlag",   "F_SZ1",   "F_totalprice"};
+
+QVariant openDate(const std::optional<QDate> &date) {
+    return date ? date->toString(DateFormat) : QString::fromLatin1(Schema::NoDate);
+}
+
+QVariant requiredDate(const QDate &date) {
+    return date.isValid() ? QVariant(date.toString(DateFormat))
+                          : QVariant(QMetaType::fromType<QString>());
+}
+
+QVariantList recordValues(const EquipmentRecord &r) {
+    return {r.code.trimmed(),           r.name.trimmed(),      r.jsCode.trimmed(),
+            r.type.trimmed(),           r.spec.trimmed(),      r.factory.trimmed(),
+            openDate(r.buildDate),      openDate(r.buyDate),   r.amount,
+            r.price,                    r.unit.trimmed(),      r.originValue,
+            requiredDate(r.beginDate),  r.address.trimmed(),   r.useDept.trimmed(),
+            r.useStatus.trimmed(),      r.memo1.trimmed(),     r.useEmp.trimmed(),
+            r.operEmp.trimmed(),        r.memo2.trimmed(),     requiredDate(r.editDate),
+            int(r.stopped),             r.otherCosts,          r.totalPrice};
+}
+
+std::optional<QDate> storedOpenDate(const QVariant &value) {
+    const QString text = value.toString();
+    if (text.left(10) < QLatin1String(Schema::FirstRealDate))
+        return std::nullopt;
+    const QDate date = QDate::fromString(text.left(10), DateFormat);
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+}
+
+QDate storedDate(const QVariant &value) {
+    return QDate::fromString(value.toString().left(10), DateFormat);
+}
+
+// A value no row's F_cltID holds, that marks the row an insert wrote until the row's own key
+// replaces it. Keys are positive and rows not yet given an identity hold 0, so it is negative.
+qint64 provisionalIdentity() {
+    return -qint64(QRandomGenerator::system()->generate64() >> 2) - 1;
+}
+
+// The key the database gives a new row cannot be known beforehand (with AUTOINCREMENT it is not
+// the largest key plus one once the newest item has been deleted, and other users may insert at
+// the same moment), nor read back through a statement both SQLite and PostgreSQL know. So the
+// row is inserted with a provisional identity no other row can hold, and the same transaction
+// then copies the row's own key over it: the identity is right whoever else is inserting.
+std::optional<qint64> insertEquipment(Database &dm, const EquipmentRecord &record) {
+    const qint64 provisional = provisionalIdentity();
+    const QString placeholders = QStringLiteral("?,").repeated(EditedColumns.size()) + u'?';
+    const SqlStatement insert(QStringLiteral("insert into Sets(F_cltID,%1) values(%2)")
+                                  .arg(EditedColumns.join(u','), placeholders),
+                              QVariantList{provisional} + recordValues(record));
+    const SqlStatement identity(QStringLiteral("update Sets set F_cltID = F_ID where F_cltID = ?"),
+                                {provisional});
+    if (!dm.ExecuteAll({insert, identity}))
+        return std::nullopt;
+    // The code was just checked to be unique; should another user have saved the same code at
+    // the same moment, the newer of the two rows is the one to show.
+    const QString key = dm.GetSQLValue(
+        SqlStatement(QStringLiteral("select max(F_ID) from Sets where F_code = ? and "
+                                    "F_cltID = F_ID"),
+                     {record.code.trimmed()}));
+    return key.isEmpty() ? std::nullopt : std::optional<qint64>(key.toLongLong());
+}
+
+std::optional<qint64> updateEquipment(Database &dm, const EquipmentRecord &record, qint64 id) {
+    QStringList assignments = {QStringLiteral("F_cltID = F_ID")};
+    for (const QString &column : EditedColumns)
+        assignments << column + QStringLiteral(" = ?");
+    const SqlStatement update(
+        QStringLiteral("update Sets set %1 where F_ID = ?").arg(assignments.join(u',')),
+        recordValues(record) << id);
+    if (!dm.ExecuteAll({update}))
+        return std::nullopt;
+    // An item another user deleted meanwhile was not saved, although nothing failed.
+    if (dm.GetSQLValue(SqlStatement(QStringLiteral("select F_ID from Sets where F_ID = ?"), {id}))
+            .isEmpty())
+        return std::nullopt;
+    return id;
+}
+
+} // namespace
+
+EquipmentRecord LoadEquipment(const RecordSet &records, int row) {
+    const auto text = [&](const char *field) {
+        return records.value(row, QString::fromLatin1(field)).toString();
+    };
+    const auto number = [&](const char *field) {
+        return records.value(row, QString::fromLatin1(field)).toDouble();
+    };
+    const auto raw = [&](const char *field) {
+        return records.value(row, QString::fromLatin1(field));
+    };
+    EquipmentRecord r;
+    r.code = text("F_code");
+    r.name = text("F_name");
+    r.jsCode = text("F_JScode");
+    r.type = text("F_type");
+    r.spec = text("F_spec");
+    r.factory = text("F_factory");
+    r.buildDate = storedOpenDate(raw("F_buildDate"));
+    r.buyDate = storedOpenDate(raw("F_buyDate"));
+    r.amount = number("F_amount");
+    r.price = number("F_price");
+    r.unit = text("F_unit");
+    r.originValue = number("F_OriginValue");
+    r.otherCosts = number("F_SZ1");
+    r.totalPrice = number("F_totalprice");
+    r.beginDate = storedDate(raw("F_beginDate"));
+    r.address = text("F_address");
+    r.useDept = text("F_useDept");
+    r.useStatus = text("F_useStatus");
+    r.memo1 = text("F_memo1");
+    r.useEmp = text("F_useEmp");
+    r.operEmp = text("F_OperEmp");
+    r.memo2 = text("F_memo2");
+    r.editDate = storedDate(raw("F_editDate"));
+    r.stopped = raw("F_useFlag").toBool();
+    return r;
+}
+
+std::optional<EquipmentProblem> CheckEquipment(Database &dm, const EquipmentRecord &record,
+                                               std::optional<qint64> editId) {
+    if (record.name.trimmed().isEmpty())
+        return EquipmentProblem{EquipmentProblem::Name, QStringLiteral("当前设备名称不能为空！")};
+    const QString code = record.code.trimmed();
+    if (code.isEmpty())
+        return EquipmentProblem{EquipmentProblem::Code, QStringLiteral("当前设备编号不能为空！")};
+    const int other = dm.GetSQLInt(
+        SqlStatement(QStringLiteral("select F_ID from Sets where F_code = ? and F_ID <> ?"),
+                     {code, editId.value_or(0)}));
+    if (other > 0)
+        return EquipmentProblem{EquipmentProblem::Code,
+                                QStringLiteral("设备编号重复，请重新输入！")};
+    return std::nullopt;
+}
+
+std::optional<qint64> SaveEquipment(Database &dm, const EquipmentRecord &record,
+                                    std::optional<qint64> editId) {
+    return editId ? updateEquipment(dm, record, *editId) : insertEquipment(dm, record);
+}

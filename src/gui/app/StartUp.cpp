@@ -1,0 +1,113 @@
+#include "gui/app/StartUp.h"
+
+#include "core/app/AppPaths.h"
+#include "core/data/Database.h"
+#include "core/app/IniFile.h"
+#include "core/app/AppSettings.h"
+#include "gui/register/MainWindow.h"
+#include "core/schema/DatabaseFile.h"
+#include "gui/security/LoginDialog.h"
+#include "gui/app/QtUserDialogs.h"
+#include "gui/app/SplashScreen.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QThread>
+#include <QtDebug>
+
+namespace {
+
+void showStatus(SplashScreen *splash, const QString &text) {
+    if (splash)
+        splash->setStatus(text);
+}
+
+// The folder holding the database: `ds` as written, or the default data folder when blank.
+QString databaseFolder(bool &isDefault) {
+    const QString ds = AppSettings::ConfigFile().readString(QStringLiteral("config"),
+                                                        QStringLiteral("ds"));
+    isDefault = ds.trimmed().isEmpty();
+    return isDefault ? AppPaths::defaultDataFolder() : ds;
+}
+
+// The shipped empty database is made on the first run; a folder named in `ds` never gains one.
+void createDefaultDatabaseIfMissing(const QString &path) {
+    if (QFile::exists(path))
+        return;
+    QString error;
+    if (!DatabaseFile::create(path, &error))
+        qWarning().noquote() << "could not create the database:" << error;
+}
+
+void useApplicationFont(QApplication &app) {
+    for (const char *family : {"Noto Sans CJK SC", "Noto Serif CJK SC"}) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+            QFont font(QString::fromLatin1(family));
+            font.setPointSize(10);
+            app.setFont(font);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+bool DataModuleCreate(Database &dm, SplashScreen *splash) {
+    for (;;) {
+        bool isDefault = false;
+        const QString path = AppPaths::databaseFileIn(databaseFolder(isDefault));
+        if (isDefault)
+            createDefaultDatabaseIfMissing(path);
+
+        showStatus(splash, QStringLiteral("正在连接数据库 ....."));
+        QString error;
+        if (dm.connectTo(path, &error)) {
+            showStatus(splash, QStringLiteral("连接成功，正在登录 ..."));
+            return true;
+        }
+        qWarning().noquote() << "could not open" << path << "-" << error;
+
+        if (splash)
+            splash->hide();
+        const QString picked = UserDialogs::current().openFileName(
+            QStringLiteral("连接网络数据库"), AppPaths::applicationFolder(),
+            QStringLiteral("数据库文件 (*.db);;所有文件 (*)"));
+        if (picked.isEmpty())
+            return false;
+        AppSettings::ConfigFile().writeString(QStringLiteral("config"), QStringLiteral("ds"),
+                                          AppPaths::folderWithSeparator(picked));
+        if (splash) {
+            splash->setStatus(QStringLiteral("系统正在启动，请稍候 ....."));
+            splash->show();
+        }
+    }
+}
+
+int RunApplication(QApplication &app) {
+    QApplication::setOrganizationName(QStringLiteral("zorbsets"));
+    QApplication::setApplicationName(QStringLiteral("zorbsets"));
+    useApplicationFont(app);
+    UserDialogs::install(std::make_unique<QtUserDialogs>());
+
+    SplashScreen splash;
+    splash.show();
+    splash.repaint();
+    QApplication::processEvents();
+
+    Database dm;
+    if (!DataModuleCreate(dm, &splash))
+        return 0;
+
+    splash.setStatus(QStringLiteral("连接成功，正在登录 ....."));
+    MainWindow mainWindow(dm);
+    splash.setStatus(QStringLiteral("连接成功，正在登录 ..."));
+    QThread::msleep(20);
+    splash.setStatus(QStringLiteral("连接成功，正在登录 ....."));
+    splash.close();
+
+    if (ShowLogin(dm, &mainWindow, 0) != LoginResult::LoggedIn)
+        return 0;
+    mainWindow.show();
+    return app.exec();
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "core/register/EquipmentFilter.h"
+#include "gui/dialogs/TreePicker.h"
+#include "core/data/SqlStatement.h"
+
+#include <QDate>
+#include <QDialog>
+#include <QString>
+
+#include <optional>
+
+class CheckDateEdit;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QHBoxLayout;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class Database;
+
+// What the advanced query dialog holds when the user runs the query. Texts are taken as typed;
+// the statement trims them and leaves out the blank ones.
+struct AdvancedQueryInput {
+    enum class Usage { All, InUse, Stopped };
+
+    // A date range with its own tick box: ignored unless ticked; an absent end is left open.
+    struct DateRange {
+        bool ticked = false;
+        std::optional<QDate> from;
+        std::optional<QDate> to;
+    };
+
+    QString code;      // begins with
+    QString name;      // contains
+    QString jsCode;    // begins with
+    QString type;      // contains
+    QString spec;      // contains
+    QString factory;   // contains
+    QString address;   // contains
+    QString useDept;   // begins with
+    QString useStatus; // begins with
+    QString useEmp;    // begins with
+    QString operEmp;   // begins with
+    QString memo1;     // contains
+    QString memo2;     // contains
+    Usage usage = Usage::All;
+    DateRange buyDate;
+    DateRange beginDate;
+};
+
+// "select * from SETs where (1=1) " followed by one "and …" condition for each value given, in
+// the order of the fields in the dialog, without an order. The user's text matches literally.
+SqlStatement AdvancedQueryStatement(const AdvancedQueryInput &input);
+
+// The advanced query dialog of the equipment list.
+class AdvancedSearchDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Without a picker the two tree buttons are unavailable.
+    AdvancedSearchDialog(Database &dm, TreePicker picker, QWidget *parent = nullptr);
+
+    AdvancedQueryInput input() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QGroupBox *buildFields();
+    void createFields(QGroupBox *group);
+    QGroupBox *buildUsage();
+    QGroupBox *buildDates();
+    QHBoxLayout *buildButtons();
+    void previewKeys();
+
+    QToolButton *pickButton(QWidget *parent, const QString &name, QLineEdit *target, int mode);
+    QCheckBox *rangeBox(QWidget *parent, const QString &name, const QString &caption,
+                        CheckDateEdit *from, CheckDateEdit *to);
+    void resetDates();
+    void fillPickList(QComboBox *combo);
+
+    Database &m_dm;
+    TreePicker m_picker;
+
+    QLineEdit *edtCode = nullptr;
+    QLineEdit *edtName = nullptr;
+    QLineEdit *edtJScode = nullptr;
+    QLineEdit *edtType = nullptr;
+    QLineEdit *edtSpec = nullptr;
+    QLineEdit *edtFactory = nullptr;
+    QLineEdit *edtAddress = nullptr;
+    QLineEdit *edtUseDept = nullptr;
+    QComboBox *cbbUseStatus = nullptr;
+    QComboBox *cbbUseEmp = nullptr;
+    QComboBox *cbbOperEmp = nullptr;
+    QLineEdit *edtMemo1 = nullptr;
+    QLineEdit *edtMemo2 = nullptr;
+    QToolButton *SpeedButton3 = nullptr;
+    QToolButton *SpeedButton1 = nullptr;
+    QGroupBox *RadioGroup1 = nullptr;
+    QButtonGroup *m_usage = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    CheckDateEdit *dtpfromDate = nullptr;
+    CheckDateEdit *dtptoDate = nullptr;
+    QCheckBox *CheckBox2 = nullptr;
+    CheckDateEdit *dtpfromDate1 = nullptr;
+    CheckDateEdit *dtptoDate1 = nullptr;
+    QPushButton *Button1 = nullptr;
+    QPushButton *Button2 = nullptr;
+};
+
+// Shows the advanced query dialog; the statement when the user runs the query, nothing when the
+// dialog is closed. `picker` chooses the type and department paths.
+std::optional<SqlStatement> BuildAdvancedQuery(Database &dm, QWidget *parent = nullptr,
+                                               TreePicker picker = {});

@@ -1,0 +1,435 @@
+// The main window's list, details and commands.
+#include "gui/register/MainWindow.h"
+
+#include "core/register/EquipmentFilter.h"
+#include "core/app/AppPaths.h"
+#include "core/data/Database.h"
+#include "gui/widgets/GridLayouts.h"
+#include "core/app/AppSettings.h"
+#include "core/data/RecordSet.h"
+#include "gui/widgets/CodeTree.h"
+#include "gui/dialogs/ColumnChooserDialog.h"
+#include "gui/dialogs/SortOrderDialog.h"
+#include "gui/security/CommandPermissions.h"
+#include "gui/dialogs/NamePromptDialog.h"
+#include "gui/settings/TreeCodeWindow.h"
+#include "core/app/UserDialogs.h"
+#include "gui/widgets/DataGrid.h"
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+enum DetailPage { Accessories = 0, Pictures = 1, Documents = 2, Notes = 3 };
+
+const char *const ListCategories[] = {"usestatus", "useemp", "operemp"};
+const char *const ListCaptions[] = {"设备状态", "使用人员", "制单人员"};
+
+// The path of the node a tree has selected, or nothing for the root or no selection.
+QString selectedPath(const QTreeWidget *tree) {
+    const QTreeWidgetItem *node = tree->currentItem();
+    if (!node || node == tree->topLevelItem(0))
+        return {};
+    return NodeDataOf(node).NodeLikeCode;
+}
+
+// Keys typed into a text box edit the text there, even where the window takes them otherwise.
+bool isTextInput(const QWidget *widget) {
+    if (const auto *line = qobject_cast<const QLineEdit *>(widget))
+        return !line->isReadOnly();
+    if (const auto *combo = qobject_cast<const QComboBox *>(widget))
+        return combo->isEditable();
+    return qobject_cast<const QTextEdit *>(widget) || qobject_cast<const QPlainTextEdit *>(widget) ||
+           qobject_cast<const QAbstractSpinBox *>(widget);
+}
+
+} // namespace
+
+EquipmentFilter MainWindow::currentFilter() const {
+    EquipmentFilter filter;
+    filter.searchField = ComboBox1->currentIndex();
+    filter.searchText = Edit1->text();
+    filter.typePath = selectedPath(tvTree);
+    filter.deptPath = selectedPath(tvTree1);
+    filter.includeStopped = CheckBox1->isChecked();
+    filter.listType = cbbListType->currentIndex();
+    const int row = vleList->currentRow();
+    if (row > 0 && vleList->item(row, 1))
+        filter.listValue = vleList->item(row, 1)->text();
+    return filter;
+}
+
+// The list is ordered by code unless the user sorted it otherwise. The order goes to the record
+// set, not into the statement, so counting and summing the list never sorts it first.
+void MainWindow::RefreshList() {
+    m_listSql = currentFilter().statement();
+    if (DBGridEh1->sortSpec().isEmpty())
+        m_qryMain->setOrderBy({QStringLiteral("F_code")});
+    openList(m_listSql);
+}
+
+// The details follow through the record set's current row, which every open and locate sets.
+void MainWindow::openList(const SqlStatement &statement) {
+    m_dm.OpenQuerySQL(statement, *m_qryMain);
+    showCount();
+}
+
+void MainWindow::ReopenList(qint64 id) {
+    openList(m_qryMain->statement());
+    m_qryMain->locate(QStringLiteral("F_ID"), id);
+}
+
+void MainWindow::showCount() {
+    if (!m_qryMain->isActive())
+        return;
+    lblSETnum->setText(QStringLiteral("设备总数： %1 件 ").arg(DBGridEh1->totalRowCount()));
+}
+
+void MainWindow::openDetails() {
+    const QVariant id = m_qryMain->currentValue(QStringLiteral("F_ID"));
+    const QVariant key = id.isValid() ? id : QVariant(-1);
+    m_dm.OpenQuerySQL(SqlStatement(QStringLiteral("select * from t_SetREC where F_mainID = ?"),
+                                   {key}),
+                      *m_qryDetail1);
+    m_dm.OpenQuerySQL(SqlStatement(QStringLiteral("select * from t_ImageREC where F_mainID = ?"),
+                                   {key}),
+                      *m_qryDetail2);
+    m_dm.OpenQuerySQL(SqlStatement(QStringLiteral("select * from t_FileREC where F_mainID = ?"),
+                                   {key}),
+                      *m_qryDetail3);
+    DBMemo1->setPlainText(m_qryMain->currentValue(QStringLiteral("F_memo2")).toString());
+}
+
+void MainWindow::onCurrentItemChanged() { openDetails(); }
+
+void MainWindow::FillItemList(int kind) {
+    const int index = qBound(1, kind, 3) - 1;
+    const auto values = m_dm.PickListValues(Database::PickListSql(ListCategories[index]));
+    m_fillingItems = true;
+    vleList->setRowCount(0);
+    vleList->setHorizontalHeaderLabels({QString(), QString::fromUtf8(ListCaptions[index])});
+    const auto addRow = [this](const QString &key, const QString &value) {
+        const int row = vleList->rowCount();
+        vleList->insertRow(row);
+        auto *keyItem = new QTableWidgetItem(key);
+        keyItem->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        keyItem->setTextAlignment(Qt::AlignCenter);
+        vleList->setItem(row, 0, keyItem);
+        vleList->setItem(row, 1, new QTableWidgetItem(value));
+    };
+    addRow(QStringLiteral("0"), QStringLiteral("全部"));
+    vleList->setCurrentCell(0, 1);
+    RefreshList();
+    for (int i = 0; values && i < values->size(); ++i)
+        addRow(QString::number(i + 1), values->at(i));
+    m_fillingItems = false;
+}
+
+void MainWindow::setAdvancedQuery(AdvancedQuery query) {
+    m_advancedQuery = std::move(query);
+    SpeedButton2->setEnabled(static_cast<bool>(m_advancedQuery));
+    SpeedButton2->setToolTip(QString());
+}
+
+void MainWindow::toggleAdvancedSearch(bool down) {
+    const auto paint = [this](const QColor &colour) {
+        SpeedButton2->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
+    };
+    if (!down) {
+        paint(Qt::black);
+        RefreshList();
+        return;
+    }
+    const std::optional<SqlStatement> statement =
+        m_advancedQuery ? m_advancedQuery(this) : std::nullopt;
+    if (!statement || statement->text.trimmed().isEmpty()) {
+        SpeedButton2->setChecked(false);
+        paint(Qt::black);
+        return;
+    }
+    paint(Qt::red);
+    openList(*statement);
+}
+
+void MainWindow::selectDetailPage(int page) {
+    if (page < 0 || page > Notes)
+        page = Accessories;
+    if (rpcList->currentIndex() != page)
+        rpcList->setCurrentIndex(page);
+    CBdetail->setVisible(page != Notes);
+    const bool listPage = page == Accessories || page == Documents;
+    if (page == Notes)
+        return;
+    // The page shows its commands, but never one the operator's permissions hide.
+    for (const auto &[detail, governing] : {std::pair{"Action904", "Action204"},
+                                            std::pair{"Action905", "Action205"},
+                                            std::pair{"Action906", "Action206"}}) {
+        const bool permitted = m_actions.value(QString::fromLatin1(governing))->isVisible();
+        m_actions.value(QString::fromLatin1(detail))->setVisible(listPage && permitted);
+    }
+    m_actions.value(QStringLiteral("Action31"))->setVisible(listPage);
+    m_actions.value(QStringLiteral("Action907"))->setVisible(page == Pictures);
+}
+
+DataGrid *MainWindow::currentDetailGrid() const {
+    switch (rpcList->currentIndex()) {
+    case Accessories:
+        return DBGridEh2;
+    case Documents:
+        return DBGridEh3;
+    default:
+        return nullptr;
+    }
+}
+
+bool MainWindow::runCommand(const QString &name) {
+    QAction *command = m_actions.value(name);
+    if (!command || !command->isVisible() || !command->isEnabled())
+        return false;
+    command->trigger();
+    return true;
+}
+
+void MainWindow::changeOperator(bool refresh) {
+    ShowLogin(m_dm, this, 1, this);
+    if (refresh)
+        RefreshList();
+}
+
+void MainWindow::deleteCurrentItem() {
+    if (m_qryMain->isEmpty())
+        return;
+    const QString name = m_qryMain->currentValue(QStringLiteral("F_Name")).toString();
+    if (ShowMess(QStringLiteral("删除当前设备资料，将删除当前设备所有的相关记录，\n"
+                                "真的要删除当前设备“%1”的相关资料吗？")
+                     .arg(name),
+                 MessQuestion, MessNo) != MessYes)
+        return;
+    const qint64 identity = m_qryMain->currentValue(QStringLiteral("F_cltID")).toLongLong();
+    const qint64 id = m_qryMain->currentValue(QStringLiteral("F_ID")).toLongLong();
+    const QList<SqlStatement> cascade = {
+        SqlStatement(QStringLiteral("delete from t_setREC where F_mainID = ?"), {identity}),
+        SqlStatement(QStringLiteral("delete from t_fileREC where F_mainID = ?"), {identity}),
+        SqlStatement(QStringLiteral("delete from t_imageREC where F_mainID = ?"), {identity}),
+        identity > 0
+            ? SqlStatement(QStringLiteral("delete from SETs where F_cltID = ?"), {identity})
+            : SqlStatement(QStringLiteral("delete from SETs where F_ID = ?"), {id}),
+    };
+    if (!m_dm.ExecuteAll(cascade)) {
+        ShowMess(QStringLiteral("操作失败，请检查连接..."), MessError);
+        return;
+    }
+    RefreshList();
+}
+
+bool MainWindow::openEquipmentEditor(EquipmentEditor::Mode mode, TreePicker picker) {
+    if (mode != EquipmentEditor::Mode::NewItem && m_qryMain->currentRow() < 0)
+        return false;
+    EquipmentEditor editor(m_dm, m_qryMain, this);
+    editor.setTreePicker(std::move(picker));
+    connect(&editor, &EquipmentEditor::saved, this, &MainWindow::ReopenList);
+    return editor.ShowEditor(mode);
+}
+
+void MainWindow::newItem() { openEquipmentEditor(EquipmentEditor::Mode::NewItem, treePicker()); }
+
+void MainWindow::editItem() {
+    if (m_qryMain->isEmpty()) {
+        ShowMess(QStringLiteral("此表为空，没有记录需要修改！"), MessError);
+        return;
+    }
+    openEquipmentEditor(EquipmentEditor::Mode::EditItem, treePicker());
+}
+
+void MainWindow::copyItem() {
+    if (m_qryMain->isEmpty()) {
+        ShowMess(QStringLiteral("设备记录是空，不能复制！"), MessInfo);
+        return;
+    }
+    openEquipmentEditor(EquipmentEditor::Mode::CopyItem, treePicker());
+}
+
+void MainWindow::sortList() { DBGridEh1->setSortSpec(ChooseSortOrder(DBGridEh1, this)); }
+
+void MainWindow::chooseListColumns() { ShowFieldList(DBGridEh1); }
+
+void MainWindow::saveListLayout() {
+    if (ShowMess(QStringLiteral("真的要保存当前网格设置吗？"), MessQuestion) == MessYes)
+        SaveGridLayout(m_dm, DBGridEh1, QStringLiteral("setmain"));
+}
+
+void MainWindow::sortDetail() {
+    if (DataGrid *grid = currentDetailGrid())
+        grid->setSortSpec(ChooseSortOrder(grid, this));
+}
+
+void MainWindow::chooseDetailColumns() {
+    if (DataGrid *grid = currentDetailGrid())
+        ShowFieldList(grid);
+}
+
+void MainWindow::saveDetailLayout() {
+    DataGrid *grid = currentDetailGrid();
+    if (!grid || ShowMess(QStringLiteral("真的要保存当前网格设置吗？"), MessQuestion) != MessYes)
+        return;
+    SaveGridLayout(m_dm, grid,
+                   grid == DBGridEh2 ? QStringLiteral("detail1") : QStringLiteral("detail2"));
+}
+
+void MainWindow::removeEmptyImportedRows() {
+    m_dm.ExecuteSQL(QStringLiteral("delete from sets where F_code = '' and F_name = '' "));
+    openList(m_qryMain->statement());
+}
+
+TreePicker MainWindow::treePicker() {
+    return [this](int mode, const QString &current) {
+        return ChooseTreeNode(m_dm, mode, current,
+                              MayManageTree(this, AppSettings::CurrentOperator, mode), this);
+    };
+}
+
+void MainWindow::reloadTree(QTreeWidget *tree, const QString &caption, const QString &flag) {
+    LoadCodeTree(m_dm, tree, caption, flag);
+    tree->topLevelItem(0)->setExpanded(true);
+    RefreshList();
+}
+
+void MainWindow::manageTypes() {
+    ManageTreeCodes(m_dm, 1, this);
+    reloadTree(tvTree, QStringLiteral("设备类型"), QStringLiteral("type"));
+}
+
+void MainWindow::manageDepartments() {
+    ManageTreeCodes(m_dm, 3, this);
+    reloadTree(tvTree1, QStringLiteral("部门机构"), QStringLiteral("depttype"));
+}
+
+void MainWindow::changeSelectedTypes() {
+    changeSelected("F_type", QStringLiteral("设备类型"),
+                   QStringLiteral("真的要改变当前所选设备的设备类型吗？"),
+                   QStringLiteral("请选择需要更改设备类型的设备资料！"));
+}
+
+void MainWindow::changeSelectedDepartments() {
+    changeSelected("F_useDept", QStringLiteral("使用部门"),
+                   QStringLiteral("真的要改变当前所选设备的使用部门吗？"),
+                   QStringLiteral("请选择需要更改使用部门的设备资料！"));
+}
+
+// Each selected item is changed on its own: one that cannot take the value (a path too long
+// for its column) does not stop the others, and the user is told how many were left as they
+// were instead of the change looking complete.
+void MainWindow::changeSelected(const char *column, const QString &caption, const QString &question,
+                              const QString &nothingSelected) {
+    if (ShowMess(question, MessQuestion) != MessYes)
+        return;
+    const QString value = AskText(caption, QString(), treePicker(), this);
+    if (value.trimmed().isEmpty())
+        return;
+    const QList<int> rows = DBGridEh1->selectedRows();
+    if (rows.isEmpty()) {
+        ShowMess(nothingSelected, MessInfo);
+        return;
+    }
+    const QString update = QStringLiteral("update Sets set %1 = ? where F_ID = ?")
+                               .arg(QLatin1String(column));
+    int failed = 0;
+    for (int row : rows) {
+        const QVariant id = m_qryMain->value(row, QStringLiteral("F_ID"));
+        if (!m_dm.ExecuteAll({SqlStatement(update, {value, id})}))
+            ++failed;
+    }
+    ReopenList(m_qryMain->currentValue(QStringLiteral("F_ID")).toLongLong());
+    if (failed > 0)
+        ShowMess(QStringLiteral("有 %1 条设备资料未能更改，请检查所填内容是否过长！").arg(failed),
+                 MessWarning);
+}
+
+void MainWindow::toggleNavigationPane(bool shown) {
+    rpcSET->setVisible(shown);
+    // The pane keeps its place on the left of the splitter.
+    if (shown && m_mainSplitter->indexOf(rpcSET) != 0)
+        m_mainSplitter->insertWidget(0, rpcSET);
+}
+
+void MainWindow::startDesktopTool(const QStringList &candidates, const QString &what) {
+    for (const QString &candidate : candidates) {
+        const QString program = QStandardPaths::findExecutable(candidate);
+        if (program.isEmpty())
+            continue;
+        if (!UserDialogs::current().startProgram(program, {}))
+            ShowMess(QStringLiteral("无法启动%1“%2”。").arg(what, program), MessWarning);
+        return;
+    }
+    ShowMess(QStringLiteral("没有找到%1程序，请安装以下程序之一：%2。")
+                 .arg(what, candidates.join(QStringLiteral("、"))),
+             MessInfo);
+}
+
+void MainWindow::openHelpFile(const QString &name) {
+    QString path = QDir(AppPaths::applicationFolder()).filePath(name);
+    if (!QFileInfo::exists(path))
+        path = QDir::current().filePath(name);
+    if (!QFileInfo::exists(path)) {
+        ShowMess(QStringLiteral("没有找到文件“%1”。").arg(name), MessWarning);
+        return;
+    }
+    UserDialogs::current().openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
+
+void MainWindow::showAbout() {
+    ShowMess(AppSettings::ProductName.trimmed() + QLatin1Char(' ') + AppSettings::ProductVersion.trimmed() +
+                 QStringLiteral("\n\n设备（固定资产）档案、维修、调拨、验收管理。"),
+             MessInfo);
+}
+
+// The window previews keys: the list commands work whichever of its controls has the focus,
+// but only while the operator may use them. Delete in a text box edits the text there.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::KeyPress || QApplication::activeModalWidget())
+        return false;
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier) {
+        const QHash<int, QString> commandOfKey = {{Qt::Key_A, QStringLiteral("Action201")},
+                                                  {Qt::Key_E, QStringLiteral("Action202")},
+                                                  {Qt::Key_S, QStringLiteral("Action203")}};
+        if (!commandOfKey.contains(key->key()))
+            return false;
+        runCommand(commandOfKey.value(key->key()));
+        return true;
+    }
+    if (modifiers != Qt::NoModifier)
+        return false;
+    if (key->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    if (key->key() == Qt::Key_Delete && !isTextInput(widget)) {
+        runCommand(QStringLiteral("Action203"));
+        return true;
+    }
+    return false;
+}
