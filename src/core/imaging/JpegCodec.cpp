@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
 #include <QTransform>
@@ -499,4 +500,17 @@ bool EncodeJpeg(const QImage &image, const QString &fileName, int quality, QStri
         return fail(error,
                     tr("Cannot encode %1: %2").arg(QDir::toNativeSeparators(fileName), message));
     return writeWholeFile(fileName, encoded, error);
+}
+
+bool IsJpegFile(const QString &fileName) {
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    return suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
+}
+
+bool LoadJpegToBitmap(const QString &fileName, QImage &bitmap, int scaleDenominator) {
+    QImage decoded;
+    if (!DecodeJpeg(fileName, decoded, scaleDenominator))
+        return false;
+    bitmap = decoded;
+    return true;
 }

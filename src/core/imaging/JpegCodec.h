@@ -34,3 +34,10 @@ QImage ApplyExifOrientation(const QImage &image, int orientation);
 // replaced only when the whole picture has been written.
 bool EncodeJpeg(const QImage &image, const QString &fileName, int quality = 90,
                 QString *error = nullptr);
+
+// Whether the file name has a JPEG extension (.jpg or .jpeg, any letter case).
+bool IsJpegFile(const QString &fileName);
+
+// Decodes a JPEG file into `bitmap`, at 1/scaleDenominator of its size (1, 2, 4 or 8). A
+// missing, corrupt or truncated file gives false and leaves `bitmap` as it was.
+bool LoadJpegToBitmap(const QString &fileName, QImage &bitmap, int scaleDenominator = 1);

@@ -1,15 +1,16 @@
 #include "gui/register/MainWindow.h"
 
-#include "core/register/EquipmentFilter.h"
-#include "core/data/Database.h"
-#include "gui/widgets/GridLayouts.h"
-#include "core/app/IniFile.h"
 #include "core/app/AppSettings.h"
+#include "core/app/IniFile.h"
+#include "core/app/UserDialogs.h"
+#include "core/data/Database.h"
 #include "core/data/RecordSet.h"
-#include "gui/widgets/CodeTree.h"
+#include "core/register/EquipmentFilter.h"
 #include "gui/register/AdvancedSearchDialog.h"
-#include "gui/widgets/WindowPlacement.h"
+#include "gui/widgets/CodeTree.h"
 #include "gui/widgets/DataGrid.h"
+#include "gui/widgets/GridLayouts.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,6 +47,13 @@ struct MainWindow::Command {
 };
 
 namespace {
+
+// The question asked before the program is left; true when the user answers yes.
+bool confirmExit() {
+    return ShowMess(QStringLiteral("真的要退出“") + AppSettings::ProductName +
+                        QStringLiteral("”软件吗？"),
+                    MessQuestion) == MessYes;
+}
 
 const QString Unavailable = QStringLiteral("尚未提供");
 // Titles of the equipment grid and its indicator column.
@@ -659,7 +667,7 @@ void MainWindow::showClock() {
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
-    if (AppSettings::ConfirmExit())
+    if (confirmExit())
         event->accept();
     else
         event->ignore();

@@ -1,9 +1,10 @@
 // The data module's services and the shared helpers: results, messages, neutral values after
 // errors, and user text that reaches the database unchanged.
 #include "TestEnv.h"
-#include "gui/widgets/WidgetHelpers.h"
 #include "core/app/AppSettings.h"
 #include "core/data/RecordSet.h"
+#include "core/imaging/JpegCodec.h"
+#include "gui/widgets/WidgetHelpers.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -278,16 +279,16 @@ void TestDatabase::enableNavButtons() {
         control->setObjectName(name);
         controls << control;
     }
-    AppSettings::EnableNavButtons(&form, false);
+    EnableNavButtons(&form, false);
     for (QObject *control : controls)
         QVERIFY2(!control->property("enabled").toBool(), qPrintable(control->objectName()));
-    AppSettings::EnableNavButtons(&form, true);
+    EnableNavButtons(&form, true);
     for (QObject *control : controls)
         QVERIFY(control->property("enabled").toBool());
 
     // Without tbPrint the walk stops there: the four before it change, the two after do not.
     delete controls.takeAt(4);
-    AppSettings::EnableNavButtons(&form, false);
+    EnableNavButtons(&form, false);
     for (int i = 0; i < controls.size(); ++i)
         QCOMPARE(controls[i]->property("enabled").toBool(), i >= 4);
 }
@@ -307,23 +308,23 @@ void TestDatabase::isJpegFile_data() {
 void TestDatabase::isJpegFile() {
     QFETCH(QString, name);
     QFETCH(bool, expected);
-    QCOMPARE(AppSettings::IsJpegFile(name), expected);
+    QCOMPARE(IsJpegFile(name), expected);
 }
 
 void TestDatabase::loadJpegToBitmap() {
     QImage bitmap;
-    QVERIFY(AppSettings::LoadJpegToBitmap(TestDataPath("pictures/Landscape_1.jpg"), bitmap, 8));
+    QVERIFY(LoadJpegToBitmap(TestDataPath("pictures/Landscape_1.jpg"), bitmap, 8));
     QCOMPARE(bitmap.size(), QSize(225, 150));
-    QVERIFY(AppSettings::LoadJpegToBitmap(TestDataPath("pictures/app13-multiple.jpg"), bitmap));
+    QVERIFY(LoadJpegToBitmap(TestDataPath("pictures/app13-multiple.jpg"), bitmap));
     QCOMPARE(bitmap.size(), QSize(256, 160));
 
     const QImage before = bitmap;
     for (const char *bad : {"pictures/truncated_jpeg.jpg", "pictures/hopper.png",
                             "pictures/hopper.gif", "pictures/no-such-file.jpg"}) {
-        QVERIFY2(!AppSettings::LoadJpegToBitmap(TestDataPath(bad), bitmap), bad);
+        QVERIFY2(!LoadJpegToBitmap(TestDataPath(bad), bitmap), bad);
         QCOMPARE(bitmap, before);
     }
-    QVERIFY(!AppSettings::LoadJpegToBitmap(TestDataPath("pictures/Landscape_1.jpg"), bitmap, 3));
+    QVERIFY(!LoadJpegToBitmap(TestDataPath("pictures/Landscape_1.jpg"), bitmap, 3));
 }
 
 void TestDatabase::drawBevel_data() {
@@ -343,7 +344,7 @@ void TestDatabase::drawBevel() {
     canvas.fill(Qt::black);
     {
         QPainter painter(&canvas);
-        AppSettings::DrawBevel(painter, 2, 3, 10, 8, style); // frame (2,3)-(12,11)
+        DrawBevel(painter, 2, 3, 10, 8, style); // frame (2,3)-(12,11)
     }
     const auto at = [&](int x, int y) { return QColor(canvas.pixel(x, y)); };
     QCOMPARE(at(7, 3), topLeft);       // top edge
