@@ -17,7 +17,7 @@
 #include "core/data/RecordSet.h"
 #include "gui/widgets/CodeTree.h"
 #include "core/register/EquipmentFilter.h"
-#include "gui/register/ShownMainWindow.h"
+#include "gui/register/MainWindow.h"
 #include "gui/widgets/CellFormat.h"
 #include "gui/widgets/DataGrid.h"
 
@@ -88,7 +88,7 @@ struct ListStatements {
 };
 
 ListStatements statementsOf(const EquipmentFilter &filter) {
-    const SqlStatement where = filter.statement();
+    const SqlStatement where = filter.statement(SqlDialect::sqlite());
     const QString ordered = where.text + QStringLiteral(" order by F_code");
     QStringList sums = {QStringLiteral("count(*)")};
     for (const QString &field : SumFields)
@@ -560,7 +560,7 @@ void ListRefresh::explain(QTextStream &out) {
             << (error.isEmpty() ? QString() : QStringLiteral(" — ") + error) << "\n";
 
         // The parts of that refresh apart, through the same data module.
-        const SqlStatement where = m_filter.statement();
+        const SqlStatement where = m_filter.statement(SqlDialect::sqlite());
         SqlStatement ordered = where;
         ordered.add(QStringLiteral(" order by F_code"));
         RecordSet records;

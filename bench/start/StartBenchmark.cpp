@@ -286,7 +286,7 @@ void Start100k::explain(QTextStream &out) {
     }
 
     out << "  the statements of the first show apart, on the same connection:\n";
-    const SqlStatement where = EquipmentFilter().statement();
+    const SqlStatement where = EquipmentFilter().statement(SqlDialect::sqlite());
     SqlStatement ordered = where;
     ordered.add(QStringLiteral(" order by F_code"));
     RecordSet records;

@@ -59,11 +59,11 @@ QSqlDatabase Database::connection() const {
     return QSqlDatabase::database(QString::fromLatin1(ConnectionName), false);
 }
 
-// IMMEDIATE takes the write lock at once, waiting out the busy timeout behind another user's
-// save; a deferred transaction that reads first would instead fail when it later writes.
+// The transaction takes the write lock at once, waiting out the busy timeout behind another
+// user's save; a deferred transaction that reads first would instead fail when it later writes.
 bool Database::BeginTrans() {
     QSqlQuery begin(connection());
-    if (begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (begin.exec(dialect().beginTransaction()))
         return true;
     m_lastError = begin.lastError().text();
     return false;

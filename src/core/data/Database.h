@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/SqlDialect.h"
 #include "core/data/SqlStatement.h"
 
 #include <QDate>
@@ -30,6 +31,8 @@ public:
     bool IsConnected() const { return m_connected; }
     const QString &databaseFile() const { return m_databaseFile; }
     QSqlDatabase connection() const;
+    // What differs in this database's SQL; the stores ask it rather than assume SQLite.
+    const SqlDialect &dialect() const { return *m_dialect; }
 
     // Transactions on the connection, for multi-statement saves.
     bool BeginTrans();
@@ -73,6 +76,7 @@ private:
     std::optional<QVariant> firstValue(const SqlStatement &statement);
     bool run(const SqlStatement &statement);
 
+    const SqlDialect *m_dialect = &SqlDialect::sqlite();
     QString m_databaseFile;
     QString m_lastError;
     bool m_connected = false;

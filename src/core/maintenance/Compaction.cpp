@@ -1,5 +1,6 @@
 #include "core/maintenance/Compaction.h"
 
+#include "core/data/SqlDialect.h"
 #include "core/data/SqliteUri.h"
 
 #include <QFileInfo>
@@ -18,7 +19,7 @@ bool CompactDatabase(const QString &path) {
         db.setConnectOptions(SqliteUriOptions());
         if (db.open()) {
             QSqlQuery query(db);
-            ok = query.exec(QStringLiteral("VACUUM")) &&
+            ok = query.exec(SqlDialect::sqlite().compactCommand()) &&
                  query.exec(QStringLiteral("PRAGMA integrity_check")) && query.next() &&
                  query.value(0).toString() == QLatin1String("ok");
             query.finish();

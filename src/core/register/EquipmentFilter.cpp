@@ -46,16 +46,18 @@ SqlStatement TextMatchCondition(const QString &column, const QString &text, Text
     return LikeCondition(column, value, match);
 }
 
-// The node itself, or a path that goes on below it after a backslash. The column is written as
-// "+column" so that SQLite does not pick the path's index: a node high in the tree holds a large
-// share of the register, and reading it through that index means sorting every match before the
-// first row shows, where walking the code order and stopping after one screen is immediate.
-SqlStatement TreePathCondition(const QString &column, const QString &path) {
-    return SqlStatement(QStringLiteral("and (+%1 = ? or +%1 like ? escape '!') ").arg(column),
+// The node itself, or a path that goes on below it after a backslash. The column is kept away
+// from the path's index: a node high in the tree holds a large share of the register, and
+// reading it through that index means sorting every match before the first row shows, where
+// walking the code order and stopping after one screen is immediate.
+SqlStatement TreePathCondition(const SqlDialect &dialect, const QString &column,
+                               const QString &path) {
+    return SqlStatement(QStringLiteral("and (%1 = ? or %1 like ? escape '!') ")
+                            .arg(dialect.withoutIndex(column)),
                         {path, LikeLiteral(path) + QStringLiteral("\\%")});
 }
 
-SqlStatement EquipmentFilter::statement() const {
+SqlStatement EquipmentFilter::statement(const SqlDialect &dialect) const {
     SqlStatement sql(QStringLiteral("select * from Sets where (1=1) "));
     if (searchField >= 0 && searchField < int(std::size(searchFields))) {
         const SearchField &field = searchFields[searchField];
@@ -64,11 +66,11 @@ SqlStatement EquipmentFilter::statement() const {
         sql.add(condition.text, condition.values);
     }
     if (!typePath.isEmpty()) {
-        const SqlStatement tree = TreePathCondition(QStringLiteral("f_type"), typePath);
+        const SqlStatement tree = TreePathCondition(dialect, QStringLiteral("f_type"), typePath);
         sql.add(tree.text, tree.values);
     }
     if (!deptPath.isEmpty()) {
-        const SqlStatement tree = TreePathCondition(QStringLiteral("f_useDept"), deptPath);
+        const SqlStatement tree = TreePathCondition(dialect, QStringLiteral("f_useDept"), deptPath);
         sql.add(tree.text, tree.values);
     }
     if (!includeStopped)
@@ -76,5 +78,21 @@ SqlStatement EquipmentFilter::statement() const {
     if (listValue && listType >= 0 && listType < int(std::size(listColumns)))
         sql.add(QStringLiteral("and %1 = ? ").arg(QLatin1String(listColumns[listType])),
                 {*listValue});
+    return sql;
+}
+
+SqlStatement ChooserStatement(const SqlDialect &dialect, const QString &code, const QString &name,
+                              const QString &hostNumber, const QString &typePath) {
+    SqlStatement sql(QStringLiteral("select * from SETs where (F_useFlag = false) "));
+    const SqlStatement conditions[] = {
+        TextMatchCondition(QStringLiteral("F_code"), code, TextMatch::BeginsWith),
+        TextMatchCondition(QStringLiteral("F_name"), name, TextMatch::Contains),
+        TextMatchCondition(QStringLiteral("F_JScode"), hostNumber, TextMatch::Contains),
+        typePath.isEmpty() ? SqlStatement()
+                           : TreePathCondition(dialect, QStringLiteral("F_type"), typePath),
+    };
+    for (const SqlStatement &condition : conditions)
+        sql.add(condition.text, condition.values);
+    sql.add(QStringLiteral("order by F_code,F_type"));
     return sql;
 }

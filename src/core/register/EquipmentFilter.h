@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/SqlDialect.h"
 #include "core/data/SqlStatement.h"
 
 #include <QString>
@@ -23,10 +24,16 @@ struct EquipmentFilter {
     std::optional<QString> listValue; // the chosen value-list entry; nothing for "全部"
 
     // "select * from Sets where (1=1) " and the conditions, without an order.
-    SqlStatement statement() const;
+    SqlStatement statement(const SqlDialect &dialect) const;
 };
 
 enum class TextMatch { BeginsWith, Contains };
+
+// The items the equipment chooser offers: never a stopped one; code beginning with `code`, name
+// and host number containing `name` and `hostNumber` (blank values ignored), under the type node
+// `typePath` (empty for the whole tree); ordered by code and type.
+SqlStatement ChooserStatement(const SqlDialect &dialect, const QString &code, const QString &name,
+                              const QString &hostNumber, const QString &typePath);
 
 // "and <column> like ? escape '!' " matching `text` literally, at the start of the column or
 // anywhere in it. An empty text still asks for a value (NULL never matches).
@@ -38,4 +45,5 @@ SqlStatement TextMatchCondition(const QString &column, const QString &text, Text
 // The condition "everything under a tree node": the node's own path or a path that continues
 // below it with a backslash. A sibling whose name merely begins with the same characters
 // (电脑椅 beside 电脑) is not under it.
-SqlStatement TreePathCondition(const QString &column, const QString &path);
+SqlStatement TreePathCondition(const SqlDialect &dialect, const QString &column,
+                               const QString &path);

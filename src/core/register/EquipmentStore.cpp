@@ -155,3 +155,44 @@ std::optional<qint64> SaveEquipment(Database &dm, const EquipmentRecord &record,
                                     std::optional<qint64> editId) {
     return editId ? updateEquipment(dm, record, *editId) : insertEquipment(dm, record);
 }
+
+SqlStatement AccessoriesOf(const QVariant &itemId) {
+    return SqlStatement(QStringLiteral("select * from t_SetREC where F_mainID = ?"),
+                        {itemId.isValid() ? itemId : QVariant(-1)});
+}
+
+SqlStatement PicturesOf(const QVariant &itemId) {
+    return SqlStatement(QStringLiteral("select * from t_ImageREC where F_mainID = ?"),
+                        {itemId.isValid() ? itemId : QVariant(-1)});
+}
+
+SqlStatement DocumentsOf(const QVariant &itemId) {
+    return SqlStatement(QStringLiteral("select * from t_FileREC where F_mainID = ?"),
+                        {itemId.isValid() ? itemId : QVariant(-1)});
+}
+
+SqlStatement UnitPickListSql() {
+    return SqlStatement(QStringLiteral("select distinct F_unit from Sets where F_unit <> ''"));
+}
+
+bool DeleteEquipment(Database &dm, qint64 identity, qint64 id) {
+    return dm.ExecuteAll({
+        SqlStatement(QStringLiteral("delete from t_setREC where F_mainID = ?"), {identity}),
+        SqlStatement(QStringLiteral("delete from t_fileREC where F_mainID = ?"), {identity}),
+        SqlStatement(QStringLiteral("delete from t_imageREC where F_mainID = ?"), {identity}),
+        identity > 0
+            ? SqlStatement(QStringLiteral("delete from SETs where F_cltID = ?"), {identity})
+            : SqlStatement(QStringLiteral("delete from SETs where F_ID = ?"), {id}),
+    });
+}
+
+bool RemoveEmptyImportedItems(Database &dm) {
+    return dm.ExecuteSQL(QStringLiteral("delete from sets where F_code = '' and F_name = '' "));
+}
+
+bool SetEquipmentPath(Database &dm, EquipmentPath column, const QString &path, const QVariant &id) {
+    const QString statement = column == EquipmentPath::Type
+                                  ? QStringLiteral("update Sets set F_type = ? where F_ID = ?")
+                                  : QStringLiteral("update Sets set F_useDept = ? where F_ID = ?");
+    return dm.ExecuteAll({SqlStatement(statement, {path, id})});
+}

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/data/SqlStatement.h"
+
 #include <QDate>
 #include <QString>
+#include <QVariant>
 
 #include <optional>
 
@@ -62,3 +65,30 @@ std::optional<EquipmentProblem> CheckEquipment(Database &dm, const EquipmentReco
 // the row's F_cltID ends up equal to its F_ID.
 std::optional<qint64> SaveEquipment(Database &dm, const EquipmentRecord &record,
                                     std::optional<qint64> editId);
+
+// The detail rows of the item with key `itemId` (F_ID) for the detail pages: accessories,
+// pictures and documents. An invalid key gives statements that find nothing.
+SqlStatement AccessoriesOf(const QVariant &itemId);
+SqlStatement PicturesOf(const QVariant &itemId);
+SqlStatement DocumentsOf(const QVariant &itemId);
+
+// The units items have been given, for the editor's pick-list.
+SqlStatement UnitPickListSql();
+
+// Deletes an item with its accessories, documents and picture rows in one transaction; its
+// repair, transfer and acceptance records stay. `identity` is its F_cltID; an item without one
+// (0, as some imports leave it) is deleted by its key `id`. False, and nothing deleted, when the
+// database refused; nothing is shown.
+bool DeleteEquipment(Database &dm, qint64 identity, qint64 id);
+
+// Deletes the rows an import left with neither code nor name. Shows the data module's message
+// when the database refuses.
+bool RemoveEmptyImportedItems(Database &dm);
+
+// The tree path columns of an item that the bulk change sets.
+enum class EquipmentPath { Type, Department };
+
+// Sets the type or department path of the item with key `id`, in a transaction of its own;
+// false (nothing changed, nothing shown) when the database refused it, e.g. a path too long
+// for its column.
+bool SetEquipmentPath(Database &dm, EquipmentPath column, const QString &path, const QVariant &id);

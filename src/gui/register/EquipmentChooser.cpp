@@ -127,21 +127,9 @@ std::optional<SqlStatement> EquipmentChooser::listStatement() const {
     const QTreeWidgetItem *node = tvTree->currentItem();
     if (!node)
         return std::nullopt;
-    SqlStatement sql(QStringLiteral("select * from SETs where (F_useFlag = false) "));
-    const SqlStatement conditions[] = {
-        TextMatchCondition(QStringLiteral("F_code"), edtCode->text(), TextMatch::BeginsWith),
-        TextMatchCondition(QStringLiteral("F_name"), edtName->text(), TextMatch::Contains),
-        TextMatchCondition(QStringLiteral("F_JScode"), edtAddress->text(), TextMatch::Contains),
-    };
-    for (const SqlStatement &condition : conditions)
-        sql.add(condition.text, condition.values);
-    const QString path = NodeDataOf(node).NodeLikeCode;
-    if (node != tvTree->topLevelItem(0) && !path.isEmpty()) {
-        const SqlStatement branch = TreePathCondition(QStringLiteral("F_type"), path);
-        sql.add(branch.text, branch.values);
-    }
-    sql.add(QStringLiteral("order by F_code,F_type"));
-    return sql;
+    const QString path = node == tvTree->topLevelItem(0) ? QString() : NodeDataOf(node).NodeLikeCode;
+    return ChooserStatement(m_dm.dialect(), edtCode->text(), edtName->text(), edtAddress->text(),
+                            path);
 }
 
 void EquipmentChooser::RefreshList() {

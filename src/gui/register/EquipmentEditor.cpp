@@ -205,7 +205,7 @@ void EquipmentEditor::connectBehaviour() {
     connect(ceOriginValue, &CurrencyEdit::valueChanged, this, &EquipmentEditor::computeTotalPrice);
     connect(ceSZ1, &CurrencyEdit::valueChanged, this, &EquipmentEditor::computeTotalPrice);
 
-    m_listSql.insert(cbbUnit, SqlStatement("select distinct F_unit from Sets where F_unit <> ''"));
+    m_listSql.insert(cbbUnit, UnitPickListSql());
     m_listSql.insert(cbbUseStatus, Database::PickListSql(QStringLiteral("usestatus")));
     m_listSql.insert(cbbUseEmp, Database::PickListSql(QStringLiteral("useemp")));
     m_listSql.insert(cbbOperEmp, Database::PickListSql(QStringLiteral("operemp")));

@@ -3,6 +3,7 @@
 #include "gui/dialogs/TreePicker.h"
 #include "core/data/SqlStatement.h"
 #include "gui/security/LoginDialog.h"
+#include "core/register/EquipmentStore.h"
 #include "gui/register/EquipmentEditor.h"
 
 #include <QHash>
@@ -129,7 +130,7 @@ private:
     void reloadTree(QTreeWidget *tree, const QString &caption, const QString &flag);
     void changeSelectedTypes();
     void changeSelectedDepartments();
-    void changeSelected(const char *column, const QString &caption, const QString &question,
+    void changeSelected(EquipmentPath column, const QString &caption, const QString &question,
                         const QString &nothingSelected);
     void toggleAdvancedSearch(bool down);
     void toggleNavigationPane(bool shown);

@@ -2,6 +2,7 @@
 #include "gui/register/MainWindow.h"
 
 #include "core/register/EquipmentFilter.h"
+#include "core/register/EquipmentStore.h"
 #include "core/app/AppPaths.h"
 #include "core/data/Database.h"
 #include "gui/widgets/GridLayouts.h"
@@ -81,7 +82,7 @@ EquipmentFilter MainWindow::currentFilter() const {
 // The list is ordered by code unless the user sorted it otherwise. The order goes to the record
 // set, not into the statement, so counting and summing the list never sorts it first.
 void MainWindow::RefreshList() {
-    m_listSql = currentFilter().statement();
+    m_listSql = currentFilter().statement(m_dm.dialect());
     if (DBGridEh1->sortSpec().isEmpty())
         m_qryMain->setOrderBy({QStringLiteral("F_code")});
     openList(m_listSql);
@@ -106,16 +107,9 @@ void MainWindow::showCount() {
 
 void MainWindow::openDetails() {
     const QVariant id = m_qryMain->currentValue(QStringLiteral("F_ID"));
-    const QVariant key = id.isValid() ? id : QVariant(-1);
-    m_dm.OpenQuerySQL(SqlStatement(QStringLiteral("select * from t_SetREC where F_mainID = ?"),
-                                   {key}),
-                      *m_qryDetail1);
-    m_dm.OpenQuerySQL(SqlStatement(QStringLiteral("select * from t_ImageREC where F_mainID = ?"),
-                                   {key}),
-                      *m_qryDetail2);
-    m_dm.OpenQuerySQL(SqlStatement(QStringLiteral("select * from t_FileREC where F_mainID = ?"),
-                                   {key}),
-                      *m_qryDetail3);
+    m_dm.OpenQuerySQL(AccessoriesOf(id), *m_qryDetail1);
+    m_dm.OpenQuerySQL(PicturesOf(id), *m_qryDetail2);
+    m_dm.OpenQuerySQL(DocumentsOf(id), *m_qryDetail3);
     DBMemo1->setPlainText(m_qryMain->currentValue(QStringLiteral("F_memo2")).toString());
 }
 
@@ -226,15 +220,7 @@ void MainWindow::deleteCurrentItem() {
         return;
     const qint64 identity = m_qryMain->currentValue(QStringLiteral("F_cltID")).toLongLong();
     const qint64 id = m_qryMain->currentValue(QStringLiteral("F_ID")).toLongLong();
-    const QList<SqlStatement> cascade = {
-        SqlStatement(QStringLiteral("delete from t_setREC where F_mainID = ?"), {identity}),
-        SqlStatement(QStringLiteral("delete from t_fileREC where F_mainID = ?"), {identity}),
-        SqlStatement(QStringLiteral("delete from t_imageREC where F_mainID = ?"), {identity}),
-        identity > 0
-            ? SqlStatement(QStringLiteral("delete from SETs where F_cltID = ?"), {identity})
-            : SqlStatement(QStringLiteral("delete from SETs where F_ID = ?"), {id}),
-    };
-    if (!m_dm.ExecuteAll(cascade)) {
+    if (!DeleteEquipment(m_dm, identity, id)) {
         ShowMess(QStringLiteral("操作失败，请检查连接..."), MessError);
         return;
     }
@@ -296,7 +282,7 @@ void MainWindow::saveDetailLayout() {
 }
 
 void MainWindow::removeEmptyImportedRows() {
-    m_dm.ExecuteSQL(QStringLiteral("delete from sets where F_code = '' and F_name = '' "));
+    RemoveEmptyImportedItems(m_dm);
     openList(m_qryMain->statement());
 }
 
@@ -324,13 +310,13 @@ void MainWindow::manageDepartments() {
 }
 
 void MainWindow::changeSelectedTypes() {
-    changeSelected("F_type", QStringLiteral("设备类型"),
+    changeSelected(EquipmentPath::Type, QStringLiteral("设备类型"),
                    QStringLiteral("真的要改变当前所选设备的设备类型吗？"),
                    QStringLiteral("请选择需要更改设备类型的设备资料！"));
 }
 
 void MainWindow::changeSelectedDepartments() {
-    changeSelected("F_useDept", QStringLiteral("使用部门"),
+    changeSelected(EquipmentPath::Department, QStringLiteral("使用部门"),
                    QStringLiteral("真的要改变当前所选设备的使用部门吗？"),
                    QStringLiteral("请选择需要更改使用部门的设备资料！"));
 }
@@ -338,8 +324,8 @@ void MainWindow::changeSelectedDepartments() {
 // Each selected item is changed on its own: one that cannot take the value (a path too long
 // for its column) does not stop the others, and the user is told how many were left as they
 // were instead of the change looking complete.
-void MainWindow::changeSelected(const char *column, const QString &caption, const QString &question,
-                              const QString &nothingSelected) {
+void MainWindow::changeSelected(EquipmentPath column, const QString &caption,
+                                const QString &question, const QString &nothingSelected) {
     if (ShowMess(question, MessQuestion) != MessYes)
         return;
     const QString value = AskText(caption, QString(), treePicker(), this);
@@ -350,12 +336,10 @@ void MainWindow::changeSelected(const char *column, const QString &caption, cons
         ShowMess(nothingSelected, MessInfo);
         return;
     }
-    const QString update = QStringLiteral("update Sets set %1 = ? where F_ID = ?")
-                               .arg(QLatin1String(column));
     int failed = 0;
     for (int row : rows) {
         const QVariant id = m_qryMain->value(row, QStringLiteral("F_ID"));
-        if (!m_dm.ExecuteAll({SqlStatement(update, {value, id})}))
+        if (!SetEquipmentPath(m_dm, column, value, id))
             ++failed;
     }
     ReopenList(m_qryMain->currentValue(QStringLiteral("F_ID")).toLongLong());

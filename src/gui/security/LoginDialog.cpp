@@ -1,4 +1,6 @@
 #include "gui/security/LoginDialog.h"
+
+#include "core/security/OperatorStore.h"
 #include "gui/widgets/WindowPlacement.h"
 
 #include "gui/security/CommandPermissions.h"
@@ -166,7 +168,7 @@ void LoginDialog::showEvent(QShowEvent *event) {
 
 void LoginDialog::prepareOpening() {
     FailedAttempts = 0;
-    FillComboBySQL(m_dm, SqlStatement("select F_name from OperList where F_name <> '' "), m_name);
+    FillComboBySQL(m_dm, OperatorNamesSql(), m_name);
     m_name->setEditText(AppSettings::ConfigFile().readString(ConfigSection, LastOperatorKey));
     // The usual operator only has to type the password.
     if (m_name->currentText().trimmed().isEmpty())
@@ -195,8 +197,7 @@ void LoginDialog::onOk() {
     const QString name = m_name->currentText().trimmed();
     if (!checkName(name))
         return;
-    const QString stored = m_dm.GetSQLValue(
-        SqlStatement(QStringLiteral("select f_PassWord from OperList Where F_Name = ? "), {name}));
+    const QString stored = StoredPasswordHash(m_dm, name);
     // The password is compared exactly as typed: blanks and letter case are part of it.
     if (CheckPass(m_password->text(), stored)) {
         ApplyLogin();
@@ -212,8 +213,7 @@ bool LoginDialog::checkName(const QString &name) {
     QString problem;
     if (name.isEmpty())
         problem = QStringLiteral("请选择用户！");
-    else if (m_dm.GetSQLInt(SqlStatement(
-                 QStringLiteral("select F_ID from OperList where F_name = ? "), {name})) <= 0)
+    else if (!OperatorExists(m_dm, name))
         problem = QStringLiteral("此操作员并不存在，请重新选择操作员！");
     if (problem.isEmpty())
         return true;

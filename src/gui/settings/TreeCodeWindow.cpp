@@ -3,7 +3,7 @@
 
 #include "core/data/Database.h"
 #include "gui/widgets/CodeTree.h"
-#include "core/data/SqlStatement.h"
+#include "core/trees/TreeCodeStore.h"
 #include "core/app/UserDialogs.h"
 #include "gui/dialogs/NamePromptDialog.h"
 
@@ -79,19 +79,6 @@ void refreshImages(QTreeWidgetItem *node) {
 // SQLite counts characters, not UTF-16 units, against a column's width.
 qsizetype characterCount(const QString &text) {
     return text.toUcs4().size();
-}
-
-// The node's rows and those of everything below it: every code that begins with its code. A
-// row stored without a code is shown as a node of its own; matching "" as a prefix would take
-// the whole tree with it.
-SqlStatement deleteStatement(const QString &code, const QString &flag) {
-    if (code.isEmpty())
-        return SqlStatement(QStringLiteral("delete from t_treecode where coalesce(F_code, '') = '' "
-                                           "and F_flag = ? "),
-                            {flag});
-    return SqlStatement(QStringLiteral("delete from t_treecode where F_code like ? escape '!' "
-                                       "and F_flag = ? "),
-                        {LikeLiteral(code) + QLatin1Char('%'), flag});
 }
 
 } // namespace
@@ -366,9 +353,7 @@ void TreeCodeWindow::addNode(QTreeWidgetItem *selected, bool asChild) {
         return;
     const TreeNodeData added{int(code->size()), *code, name, NewNodePath(selected, name, asChild)};
     if (!pathFits(added.NodeLikeCode) ||
-        !storeNode(SqlStatement(QStringLiteral("insert into t_treecode (F_code, F_name, "
-                                               "F_likecode, F_flag) values (?, ?, ?, ?)"),
-                                {added.NodeCode, added.NodeName, added.NodeLikeCode, m_flag})))
+        !storeNode(InsertTreeNodeSql({added.NodeCode, added.NodeName, added.NodeLikeCode}, m_flag)))
         return;
     QTreeWidgetItem *parent = asChild ? selected : selected->parent();
     QTreeWidgetItem *node = newNode(added);
@@ -393,9 +378,7 @@ void TreeCodeWindow::acEditExecute() {
     const TreeNodeData renamed{old.NodeLength, old.NodeCode, name,
                             NewNodePath(selected->parent(), name, true)};
     if (!pathFits(renamed.NodeLikeCode) ||
-        !storeNode(SqlStatement(QStringLiteral("update t_treecode set F_name = ?, F_likecode = ? "
-                                               "where F_code = ? and F_flag = ? "),
-                                {renamed.NodeName, renamed.NodeLikeCode, old.NodeCode, m_flag})))
+        !storeNode(RenameTreeNodeSql({old.NodeCode, renamed.NodeName, renamed.NodeLikeCode}, m_flag)))
         return;
     selected->setText(0, name);
     selected->setData(0, Qt::UserRole, QVariant::fromValue(renamed));
@@ -418,7 +401,7 @@ void TreeCodeWindow::acDeleteExecute() {
                                  : DeleteSubtree;
     if (ShowMess(question, MessQuestion, MessNo) != MessYes)
         return;
-    if (!m_dm.ExecuteSQL(deleteStatement(node.NodeCode, m_flag)))
+    if (!m_dm.ExecuteSQL(DeleteTreeBranchSql(node.NodeCode, m_flag)))
         return;
     QTreeWidgetItem *parent = selected->parent();
     delete selected;

@@ -1,8 +1,6 @@
 #include "gui/widgets/CodeTree.h"
 
-#include "core/data/Database.h"
-#include "core/data/RecordSet.h"
-#include "core/app/UserDialogs.h"
+#include "core/trees/TreeCodeStore.h"
 
 #include <QHash>
 #include <QImage>
@@ -18,15 +16,12 @@ namespace {
 
 constexpr int NodeDataRole = Qt::UserRole;
 constexpr int CodeDigits = 3;
-constexpr int LargestLevelNumber = 999;
 constexpr int ImageCount = 4;
 constexpr int ImageSize = 16;
 
 const QString RootCode = QStringLiteral("000");
 const QString RootPath = QStringLiteral("\\\\");
 const QString Separator = QStringLiteral("\\");
-const QString LevelFull = QStringLiteral("该级编码已满（最多999个），不能再增加节点！");
-const QString CodeNotNumeric = QStringLiteral("该级已有编码不是数字，不能生成新编码！");
 
 // The root is the one item without a parent; a first-level node hangs directly under it. Levels
 // come from the place in the tree rather than the code length, so a node whose code has a wrong
@@ -150,21 +145,6 @@ QTreeWidgetItem *parentForRow(QTreeWidgetItem *root, QTreeWidgetItem *&current, 
     return current == root ? root : current->parent();
 }
 
-bool isAllDigits(const QString &text) {
-    return std::all_of(text.cbegin(), text.cend(),
-                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
-}
-
-// A LIKE pattern matching the codes that start with `prefix`. Codes are digits, but a code typed
-// or imported with % or _ in it must still match only itself.
-QString startsWithPattern(const QString &prefix) {
-    QString pattern = prefix;
-    pattern.replace(QLatin1Char('!'), QLatin1String("!!"));
-    pattern.replace(QLatin1Char('%'), QLatin1String("!%"));
-    pattern.replace(QLatin1Char('_'), QLatin1String("!_"));
-    return pattern + QLatin1Char('%');
-}
-
 } // namespace
 
 TreeNodeData NodeDataOf(const QTreeWidgetItem *node) {
@@ -180,20 +160,12 @@ void LoadCodeTree(Database &dm, QTreeWidget *tree, const QString &rootCaption, c
     // Built apart from the view, so a large tree is not laid out again for every row.
     QTreeWidgetItem *root = newNode({0, RootCode, rootCaption, RootPath});
 
-    RecordSet rows;
-    if (dm.OpenQuerySQL(SqlStatement(QStringLiteral("select F_code,F_name,F_likecode from "
-                                                    "t_treecode where F_flag = ? order by F_code"),
-                                     {flag}),
-                        rows)) {
-        rows.fetchAll();
+    if (const auto rows = ReadTreeCodes(dm, flag)) {
         QTreeWidgetItem *current = root;
         int previousLength = 0;
-        for (int row = 0; row < rows.rowCount(); ++row) {
-            const QString code = rows.value(row, QStringLiteral("F_code")).toString();
-            const TreeNodeData data{int(code.size()), code,
-                                 rows.value(row, QStringLiteral("F_name")).toString(),
-                                 rows.value(row, QStringLiteral("F_likecode")).toString()};
-            if (code.isEmpty()) {
+        for (const TreeCodeRow &row : *rows) {
+            const TreeNodeData data{int(row.code.size()), row.code, row.name, row.path};
+            if (row.code.isEmpty()) {
                 // With length 0 it would become the current node and take every later row as
                 // its descendant; it is shown under the root and changes nothing else.
                 root->addChild(newNode(data));
@@ -204,7 +176,6 @@ void LoadCodeTree(Database &dm, QTreeWidget *tree, const QString &rootCaption, c
             parent->addChild(current);
             previousLength = data.NodeLength;
         }
-        rows.close();
     }
 
     IconCache icons;
@@ -268,41 +239,3 @@ QString NewNodePath(const QTreeWidgetItem *selected, const QString &name, bool a
     return path;
 }
 
-std::optional<QString> NextTreeCode(Database &dm, const QString &code, const QString &flag,
-                                    int mode) {
-    const QString prefix =
-        mode == 1 ? code.left(std::max<qsizetype>(0, code.size() - CodeDigits)) : code;
-    const qsizetype length = prefix.size() + CodeDigits;
-
-    // The largest code of the new node's level under the same parent. Deeper codes below it are
-    // cut back to that level; the parent itself and malformed shorter codes are left out by
-    // length, so that one of them sorting after the real codes cannot hide them.
-    const SqlStatement statement =
-        prefix.isEmpty()
-            ? SqlStatement(QStringLiteral("select Max(F_code) as F_max from t_treecode where "
-                                          "length(F_code) = 3 and F_flag = ?"),
-                           {flag})
-            : SqlStatement(QStringLiteral("select Max(F_code) as F_max from t_treecode where "
-                                          "F_code like ? escape '!' and length(F_code) >= ? "
-                                          "and F_flag = ?"),
-                           {startsWithPattern(prefix), int(length), flag});
-    RecordSet result;
-    if (!dm.OpenQuerySQL(statement, result))
-        return std::nullopt;
-    QString largest = result.value(0, QStringLiteral("F_max")).toString();
-    result.close();
-
-    if (largest.isEmpty())
-        largest = prefix + QString(CodeDigits, QLatin1Char('0'));
-    const QString last = largest.left(length).right(CodeDigits);
-    if (!isAllDigits(last)) {
-        ShowMess(CodeNotNumeric, MessWarning);
-        return std::nullopt;
-    }
-    const int next = last.toInt() + 1;
-    if (next > LargestLevelNumber) {
-        ShowMess(LevelFull, MessWarning);
-        return std::nullopt;
-    }
-    return prefix + QStringLiteral("%1").arg(next, CodeDigits, 10, QLatin1Char('0'));
-}

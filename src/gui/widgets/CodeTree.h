@@ -4,7 +4,6 @@
 #include <QMetaType>
 #include <QString>
 
-#include <optional>
 
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -54,11 +53,3 @@ QString BuildNodePath(const QTreeWidgetItem *node, int mode);
 // The path a new node named `name` will have: as a child of `selected`, or as its sibling. A null
 // `selected` stands for the root. Runs of three or more backslashes collapse to two.
 QString NewNodePath(const QTreeWidgetItem *selected, const QString &name, bool asChild);
-
-// The code proposed for a new node: mode 1 a sibling of the node with `code`, mode 2 a child
-// (the root's code is passed as empty text and gives a first-level code). One more than the
-// largest code of that level under the same parent, ignoring the deeper codes below it.
-// Nothing when the level already holds 999 (the user is told) or after a database error (shown
-// by the data module).
-std::optional<QString> NextTreeCode(Database &dm, const QString &code, const QString &flag,
-                                    int mode);

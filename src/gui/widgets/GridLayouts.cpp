@@ -1,10 +1,8 @@
 #include "gui/widgets/GridLayouts.h"
 
-#include "core/data/Database.h"
+#include "core/data/GridLayoutStore.h"
 #include "core/schema/Catalogues.h"
 #include "gui/widgets/DataGrid.h"
-
-#include <QSqlRecord>
 
 namespace {
 
@@ -40,50 +38,41 @@ FooterKind footerKindFromCode(int code) {
     }
 }
 
-DataGridColumn columnFromRow(const QSqlRecord &row) {
-    DataGridColumn column;
-    column.fieldName = row.value(QStringLiteral("F_FieldName")).toString();
-    column.title = row.value(QStringLiteral("F_Caption")).toString();
+DataGridColumn columnFromStored(const StoredGridColumn &stored) {
+    DataGridColumn column(stored.field, stored.caption);
     column.titleAlignment = Qt::AlignCenter;
-    column.width = row.value(QStringLiteral("F_Width")).toInt();
-    column.visible = row.value(QStringLiteral("F_Visible")).toBool();
-    column.readOnly = row.value(QStringLiteral("F_ReadOnly")).toBool();
-    column.displayFormat = row.value(QStringLiteral("F_DisplayFormat")).toString();
-    column.footerValue = row.value(QStringLiteral("F_FooterValue")).toString();
-    column.footerKind = footerKindFromCode(row.value(QStringLiteral("F_FooterType")).toInt());
-    column.alignment = alignmentFromCode(row.value(QStringLiteral("F_Alignment")).toInt());
+    column.width = stored.width;
+    column.visible = stored.visible;
+    column.readOnly = stored.readOnly;
+    column.displayFormat = stored.displayFormat;
+    column.footerValue = stored.footerValue;
+    column.footerKind = footerKindFromCode(stored.footerType);
+    column.alignment = alignmentFromCode(stored.alignment);
     return column;
 }
 
 } // namespace
 
 void LoadGridLayout(Database &dm, DataGrid *grid, const QString &name) {
-    const auto rows = dm.ReadRecords(SqlStatement(
-        QStringLiteral("Select * from cfg_Grid Where (F_name = ? and F_fieldname <> '') "
-                       "order by F_Order"),
-        {name}));
-    if (!rows || rows->isEmpty() || !grid)
+    const auto stored = ReadGridLayout(dm, name);
+    if (!stored || stored->isEmpty() || !grid)
         return;
     QList<DataGridColumn> columns;
-    for (const QSqlRecord &row : *rows)
-        columns << columnFromRow(row);
+    for (const StoredGridColumn &column : *stored)
+        columns << columnFromStored(column);
     grid->setColumns(columns);
 }
 
 void SaveGridLayout(Database &dm, DataGrid *grid, const QString &name) {
     if (!grid)
         return;
-    const QString update = QStringLiteral(
-        "update cfg_grid set F_caption = ?,F_width = ?,F_readonly = ?,F_visible = ?,"
-        "F_order = ?,F_alignMent = ?,F_displayFormat = ?,F_footerValue = ?,F_footerType = ? "
-        "where (F_name = ? and F_fieldname = ?) ");
     for (int index = 0; index < grid->columnCount(); ++index) {
         const DataGridColumn column = grid->column(index);
-        dm.ExecuteSQL(SqlStatement(
-            update, {column.title, column.width, column.readOnly, column.visible, index,
-                     alignmentCode(grid->cellAlignment(index)), column.displayFormat,
-                     column.footerValue, static_cast<int>(column.footerKind), name.toLower(),
-                     column.fieldName}));
+        WriteGridColumn(dm, name, index,
+                        {column.fieldName, column.title, column.width, column.visible,
+                         column.readOnly, alignmentCode(grid->cellAlignment(index)),
+                         column.displayFormat, column.footerValue,
+                         static_cast<int>(column.footerKind)});
     }
 }
 

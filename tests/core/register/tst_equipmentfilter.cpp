@@ -45,7 +45,7 @@ void TestEquipmentFilter::composes() {
     filter.searchText = text;
     filter.typePath = type;
     filter.includeStopped = stopped;
-    const SqlStatement statement = filter.statement();
+    const SqlStatement statement = filter.statement(SqlDialect::sqlite());
     QCOMPARE(statement.text, expectedText);
     QCOMPARE(statement.values, expectedValues);
     QCOMPARE(statement.text.count('?'), statement.values.size());

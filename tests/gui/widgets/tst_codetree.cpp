@@ -1,6 +1,7 @@
 // The equipment-type and department trees: the shape built from stored codes, node data and
 // images, paths of nodes and new nodes, and the codes proposed for new nodes.
 #include "TestEnv.h"
+#include "core/trees/TreeCodeStore.h"
 #include "gui/widgets/CodeTree.h"
 
 #include <QTest>
