@@ -61,3 +61,23 @@ void TestEnv::copyEmptyDatabase(const QString &path) {
 QString TestDataPath(const QString &relative) {
     return QDir(QStringLiteral(ZORBSETS_TESTDATA_DIR)).filePath(relative);
 }
+
+bool InsertItem(Database &dm, const ColumnValues &columns) {
+    QStringList names;
+    QVariantList values;
+    for (const auto &[column, value] : columns) {
+        names << column;
+        values << value;
+    }
+    const QString insert = QStringLiteral("insert into Sets (%1) values (%2)")
+                               .arg(names.join(QLatin1Char(',')),
+                                    QStringList(names.size(), QStringLiteral("?")).join(','));
+    return dm.ExecuteSQL(SqlStatement(insert, values));
+}
+
+bool WriteJunkFile(const QString &path, const QByteArray &content) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(content) == content.size();
+}

@@ -39,3 +39,14 @@ private:
 
 // The folder of the third-party test files.
 QString TestDataPath(const QString &relative);
+
+// One column of a row a test inserts, and its value.
+using ColumnValues = QList<QPair<QString, QVariant>>;
+
+// Inserts one equipment item (a row of Sets) with the given columns; false on a database error.
+// Column names come from the test, values are bound.
+bool InsertItem(Database &dm, const ColumnValues &columns);
+
+// Writes `content` to `path`, replacing any file there: a damaged, empty or foreign file where a
+// database is expected.
+bool WriteJunkFile(const QString &path, const QByteArray &content);

@@ -84,10 +84,7 @@ void TestSupport::compactRefusesWhatItCannotOpen() {
     QVERIFY(!QFile::exists(missing));
 
     const QString junk = env.path("junk.db");
-    QFile file(junk);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(4096, 'j'));
-    file.close();
+    QVERIFY(WriteJunkFile(junk, QByteArray(4096, 'j')));
     QVERIFY(!CompactDatabase(junk));
     QCOMPARE(QFileInfo(junk).size(), 4096);
 }

@@ -264,11 +264,7 @@ void TestSchema::openRefusesWhatIsNotARegister() {
     QFETCH(QString, foreignSql);
     TestEnv env(TestEnv::WithoutDatabase);
     const QString path = env.path("zorbSETs.db");
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
+    QVERIFY(WriteJunkFile(path, content));
     if (!foreignSql.isEmpty()) {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "foreign");
         db.setDatabaseName(path);

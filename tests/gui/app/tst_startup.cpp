@@ -114,11 +114,7 @@ void TestStartUp::recoveryAsksUntilCancelled() {
     TestEnv env(TestEnv::WithoutDatabase);
     const QString broken = env.path("broken");
     QVERIFY(QDir().mkpath(broken));
-    {
-        QFile file(broken + "/zorbSETs.db");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a database at all");
-    }
+    QVERIFY(WriteJunkFile(broken + "/zorbSETs.db", "not a database at all"));
     writeConfig("ds", broken + "/");
     const QString elsewhere = env.path("elsewhere");
     QVERIFY(QDir().mkpath(elsewhere));

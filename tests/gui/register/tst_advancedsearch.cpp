@@ -70,15 +70,22 @@ QVariant textOrNull(const char *text) {
 
 void seedRegister(Database &dm) {
     for (const Item &item : Items) {
-        QVERIFY(dm.ExecuteSQL(SqlStatement(
-            "insert into Sets (F_code, F_name, F_jscode, F_type, F_spec, F_factory, F_Address, "
-            "F_useDept, F_useStatus, F_useEmp, F_OperEmp, F_memo1, F_memo2, F_useFlag, "
-            "F_buyDate, F_beginDate) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-            {item.code, textOrNull(item.name), item.jsCode, textOrNull(item.type), item.spec,
-             textOrNull(item.factory), textOrNull(item.address), textOrNull(item.dept),
-             textOrNull(item.status), textOrNull(item.useEmp), textOrNull(item.operEmp),
-             textOrNull(item.memo1), textOrNull(item.memo2), item.stopped, textOrNull(item.buyDate),
-             textOrNull(item.beginDate)})));
+        QVERIFY(InsertItem(dm, {{"F_code", item.code},
+                                {"F_name", textOrNull(item.name)},
+                                {"F_jscode", item.jsCode},
+                                {"F_type", textOrNull(item.type)},
+                                {"F_spec", item.spec},
+                                {"F_factory", textOrNull(item.factory)},
+                                {"F_Address", textOrNull(item.address)},
+                                {"F_useDept", textOrNull(item.dept)},
+                                {"F_useStatus", textOrNull(item.status)},
+                                {"F_useEmp", textOrNull(item.useEmp)},
+                                {"F_OperEmp", textOrNull(item.operEmp)},
+                                {"F_memo1", textOrNull(item.memo1)},
+                                {"F_memo2", textOrNull(item.memo2)},
+                                {"F_useFlag", item.stopped},
+                                {"F_buyDate", textOrNull(item.buyDate)},
+                                {"F_beginDate", textOrNull(item.beginDate)}}));
     }
     const QList<QStringList> nodes = {{"001", "电脑", "\\\\电脑"},
                                       {"001001", "笔记本", "\\\\电脑\\笔记本"},

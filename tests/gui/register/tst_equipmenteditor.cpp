@@ -44,7 +44,7 @@ const QString NoCode = QStringLiteral("当前设备编号不能为空！");
 
 // A row with every column the editor shows, quotes in its texts, stored totals that differ
 // from the computed ones, and columns the editor has no control for.
-const QList<QPair<QString, QVariant>> RichItem = {
+const ColumnValues RichItem = {
     {"F_code", "Q'1"},
     {"F_name", "O'Brien \"精密\" 仪器"},
     {"F_JScode", "J-\"7\""},
@@ -78,21 +78,14 @@ void seedRegister(Database &dm) {
     for (const auto &[code, name, unit] : {std::tuple{"A100", "A1车床", "台"},
                                            std::tuple{"C300", "办公椅", "把"},
                                            std::tuple{"XA1", "XA1笔记本", "台"}}) {
-        QVERIFY(dm.ExecuteSQL(SqlStatement(
-            "insert into Sets (F_code, F_name, F_unit, F_type, F_beginDate, F_editDate) "
-            "values (?, ?, ?, '\\\\电脑', '2020-01-01', '2020-01-01')",
-            {code, QString::fromUtf8(name), QString::fromUtf8(unit)})));
+        QVERIFY(InsertItem(dm, {{"F_code", code},
+                                {"F_name", QString::fromUtf8(name)},
+                                {"F_unit", QString::fromUtf8(unit)},
+                                {"F_type", "\\\\电脑"},
+                                {"F_beginDate", "2020-01-01"},
+                                {"F_editDate", "2020-01-01"}}));
     }
-    QStringList columns;
-    QVariantList values;
-    for (const auto &[column, value] : RichItem) {
-        columns << column;
-        values << value;
-    }
-    QVERIFY(dm.ExecuteSQL(
-        SqlStatement(QStringLiteral("insert into Sets (%1) values (%2)")
-                         .arg(columns.join(','), QStringList(columns.size(), "?").join(',')),
-                     values)));
+    QVERIFY(InsertItem(dm, RichItem));
     QVERIFY(dm.ExecuteSQL("update Sets set F_cltID = F_ID"));
     for (const auto &[category, name] :
          {std::pair{"usestatus", "在用"}, std::pair{"usestatus", "闲置"},

@@ -55,13 +55,14 @@ const Item Items[] = {
 
 void seedRegister(Database &dm) {
     for (const Item &item : Items) {
-        QVERIFY(dm.ExecuteSQL(SqlStatement(
-            "insert into Sets (F_code, F_name, F_type, F_useDept, F_useStatus, F_spec, F_useFlag, "
-            "F_memo2) values (?, ?, ?, ?, ?, ?, ?, ?)",
-            {item.code, QString::fromUtf8(item.name), QString::fromUtf8(item.type),
-             QString::fromUtf8(item.dept), QString::fromUtf8(item.status),
-             item.spec ? QVariant(item.spec) : QVariant(), item.stopped,
-             QStringLiteral("备注 ") + item.code})));
+        QVERIFY(InsertItem(dm, {{"F_code", item.code},
+                                {"F_name", QString::fromUtf8(item.name)},
+                                {"F_type", QString::fromUtf8(item.type)},
+                                {"F_useDept", QString::fromUtf8(item.dept)},
+                                {"F_useStatus", QString::fromUtf8(item.status)},
+                                {"F_spec", item.spec ? QVariant(item.spec) : QVariant()},
+                                {"F_useFlag", item.stopped},
+                                {"F_memo2", QStringLiteral("备注 ") + item.code}}));
     }
     QVERIFY(dm.ExecuteSQL("update Sets set F_cltID = F_ID"));
     const QList<QStringList> nodes = {{"001", "电脑", "\\\\电脑", "type"},
