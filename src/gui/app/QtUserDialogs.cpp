@@ -12,19 +12,19 @@ namespace {
 
 struct KindLook {
     QMessageBox::Icon icon;
-    const char *title;
+    const char *title; // marked for translation, translated where the box is made
 };
 
 KindLook lookOf(int kind) {
     switch (kind) {
     case MessQuestion:
-        return {QMessageBox::Question, "询问"};
+        return {QMessageBox::Question, QT_TRANSLATE_NOOP("QtUserDialogs", "询问")};
     case MessWarning:
-        return {QMessageBox::Warning, "警告"};
+        return {QMessageBox::Warning, QT_TRANSLATE_NOOP("QtUserDialogs", "警告")};
     case MessError:
-        return {QMessageBox::Critical, "错误"};
+        return {QMessageBox::Critical, QT_TRANSLATE_NOOP("QtUserDialogs", "错误")};
     default:
-        return {QMessageBox::Information, "提示"};
+        return {QMessageBox::Information, QT_TRANSLATE_NOOP("QtUserDialogs", "提示")};
     }
 }
 
@@ -34,17 +34,19 @@ QWidget *activeParent() { return QApplication::activeWindow(); }
 
 int QtUserDialogs::showMessage(const QString &text, int kind, int defaultAnswer) {
     const KindLook look = lookOf(kind);
-    QMessageBox box(look.icon, QString::fromUtf8(look.title), text, QMessageBox::NoButton,
-                    activeParent());
+    QMessageBox box(look.icon, QCoreApplication::translate("QtUserDialogs", look.title), text,
+                    QMessageBox::NoButton, activeParent());
     if (kind == MessQuestion) {
-        QPushButton *yes = box.addButton(QStringLiteral("是(&Y)"), QMessageBox::YesRole);
-        QPushButton *no = box.addButton(QStringLiteral("否(&N)"), QMessageBox::NoRole);
+        QPushButton *yes = box.addButton(QCoreApplication::translate("QtUserDialogs", "是(&Y)"),
+                                          QMessageBox::YesRole);
+        QPushButton *no = box.addButton(QCoreApplication::translate("QtUserDialogs", "否(&N)"),
+                                         QMessageBox::NoRole);
         box.setDefaultButton(defaultAnswer == MessNo ? no : yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? MessYes : MessNo;
     }
-    box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    box.addButton(QCoreApplication::translate("QtUserDialogs", "确定"), QMessageBox::AcceptRole);
     box.exec();
     return 0;
 }

@@ -19,7 +19,7 @@ SplashScreen::SplashScreen(QWidget *parent)
     m_status->setFont(font);
     m_status->setAttribute(Qt::WA_TranslucentBackground);
     m_status->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
-    m_status->setText(QStringLiteral("系统正在启动，请稍候 ....."));
+    m_status->setText(tr("系统正在启动，请稍候 ....."));
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

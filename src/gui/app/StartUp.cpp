@@ -13,7 +13,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QLocale>
 #include <QThread>
+#include <QTranslator>
 #include <QtDebug>
 
 namespace {
@@ -51,6 +53,15 @@ void useApplicationFont(QApplication &app) {
     }
 }
 
+// The texts are written in Chinese; a translation shipped in the translations folder beside the
+// program for one of the user's languages (zorbsets_en.qm, say) replaces them. It has to be in
+// place before the first window is made.
+void useTranslation(QApplication &app, QTranslator &translator) {
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+    if (translator.load(QLocale(), QStringLiteral("zorbsets"), QStringLiteral("_"), folder))
+        app.installTranslator(&translator);
+}
+
 } // namespace
 
 bool DataModuleCreate(Database &dm, SplashScreen *splash) {
@@ -60,10 +71,12 @@ bool DataModuleCreate(Database &dm, SplashScreen *splash) {
         if (isDefault)
             createDefaultDatabaseIfMissing(path);
 
-        showStatus(splash, QStringLiteral("正在连接数据库 ....."));
+        showStatus(splash,
+                   QCoreApplication::translate("SplashScreen", "正在连接数据库 ....."));
         QString error;
         if (dm.connectTo(path, &error)) {
-            showStatus(splash, QStringLiteral("连接成功，正在登录 ..."));
+            showStatus(splash,
+                       QCoreApplication::translate("SplashScreen", "连接成功，正在登录 ..."));
             return true;
         }
         qWarning().noquote() << "could not open" << path << "-" << error;
@@ -71,14 +84,15 @@ bool DataModuleCreate(Database &dm, SplashScreen *splash) {
         if (splash)
             splash->hide();
         const QString picked = UserDialogs::current().openFileName(
-            QStringLiteral("连接网络数据库"), AppPaths::applicationFolder(),
-            QStringLiteral("数据库文件 (*.db);;所有文件 (*)"));
+            QCoreApplication::translate("StartUp", "连接网络数据库"), AppPaths::applicationFolder(),
+            QCoreApplication::translate("StartUp", "数据库文件 (*.db);;所有文件 (*)"));
         if (picked.isEmpty())
             return false;
         AppSettings::ConfigFile().writeString(QStringLiteral("config"), QStringLiteral("ds"),
                                           AppPaths::folderWithSeparator(picked));
         if (splash) {
-            splash->setStatus(QStringLiteral("系统正在启动，请稍候 ....."));
+            splash->setStatus(
+                QCoreApplication::translate("SplashScreen", "系统正在启动，请稍候 ....."));
             splash->show();
         }
     }
@@ -88,6 +102,8 @@ int RunApplication(QApplication &app) {
     QApplication::setOrganizationName(QStringLiteral("zorbsets"));
     QApplication::setApplicationName(QStringLiteral("zorbsets"));
     useApplicationFont(app);
+    QTranslator translator;
+    useTranslation(app, translator);
     UserDialogs::install(std::make_unique<QtUserDialogs>());
 
     SplashScreen splash;
@@ -99,11 +115,11 @@ int RunApplication(QApplication &app) {
     if (!DataModuleCreate(dm, &splash))
         return 0;
 
-    splash.setStatus(QStringLiteral("连接成功，正在登录 ....."));
+    splash.setStatus(QCoreApplication::translate("SplashScreen", "连接成功，正在登录 ....."));
     MainWindow mainWindow(dm);
-    splash.setStatus(QStringLiteral("连接成功，正在登录 ..."));
+    splash.setStatus(QCoreApplication::translate("SplashScreen", "连接成功，正在登录 ..."));
     QThread::msleep(20);
-    splash.setStatus(QStringLiteral("连接成功，正在登录 ....."));
+    splash.setStatus(QCoreApplication::translate("SplashScreen", "连接成功，正在登录 ....."));
     splash.close();
 
     if (ShowLogin(dm, &mainWindow, 0) != LoginResult::LoggedIn)

@@ -14,10 +14,10 @@
 // A title bar without buttons: leaving the dialog is a choice between OK and cancel.
 ColumnChooserDialog::ColumnChooserDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_fields(new QListWidget(this)), m_ok(new QPushButton(QStringLiteral("确定"), this)),
-      m_cancel(new QPushButton(QStringLiteral("取消"), this)) {
+      m_fields(new QListWidget(this)), m_ok(new QPushButton(tr("确定"), this)),
+      m_cancel(new QPushButton(tr("取消"), this)) {
     setObjectName(QStringLiteral("FrmDispFieldXZ"));
-    setWindowTitle(QStringLiteral("字段列表"));
+    setWindowTitle(tr("字段列表"));
     m_fields->setObjectName(QStringLiteral("CheckListBox1"));
     m_fields->setSelectionMode(QAbstractItemView::SingleSelection);
     buildButtons();

@@ -15,7 +15,6 @@
 
 namespace {
 
-const QString TypeCaption = QStringLiteral("设备类型");
 constexpr int TypeChooseMode = 2;
 constexpr int DepartmentChooseMode = 4;
 
@@ -28,7 +27,7 @@ NamePromptDialog::NamePromptDialog(QWidget *parent) : QDialog(parent) {
 }
 
 void NamePromptDialog::buildControls() {
-    Label1 = new QLabel(QStringLiteral("节点名称"), this);
+    Label1 = new QLabel(tr("节点名称"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     edtCurValue = new QLineEdit(this);
     edtCurValue->setObjectName(QStringLiteral("edtCurValue"));
@@ -38,16 +37,16 @@ void NamePromptDialog::buildControls() {
     sbtype = new QToolButton(this);
     sbtype->setObjectName(QStringLiteral("sbtype"));
     sbtype->setText(QStringLiteral("…"));
-    sbtype->setToolTip(QStringLiteral("从列表中选择"));
+    sbtype->setToolTip(tr("从列表中选择"));
     sbtype->setFocusPolicy(Qt::NoFocus);
     sbtype->hide();
     connect(sbtype, &QToolButton::clicked, this, &NamePromptDialog::chooseFromTree);
 
     // OK is the default button, so Enter in the edit confirms; Esc cancels through QDialog.
-    Button1 = new QPushButton(QStringLiteral("确定"), this);
+    Button1 = new QPushButton(tr("确定"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("取消"), this);
+    Button2 = new QPushButton(tr("取消"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &NamePromptDialog::confirm);
@@ -93,15 +92,16 @@ QString NamePromptDialog::AskText(const QString &caption, const QString &initial
 // The same words whatever the name is for: the dialog has always said so.
 void NamePromptDialog::confirm() {
     if (edtCurValue->text().trimmed().isEmpty()) {
-        ShowMess(QStringLiteral("部门名称不能为空！"), MessInfo);
+        ShowMess(tr("部门名称不能为空！"), MessInfo);
         edtCurValue->setFocus();
         return;
     }
     accept();
 }
 
+// The caller's caption arrives translated, so it is compared with the translated tree name.
 void NamePromptDialog::chooseFromTree() {
-    const int mode = windowTitle() == TypeCaption ? TypeChooseMode : DepartmentChooseMode;
+    const int mode = windowTitle() == tr("设备类型") ? TypeChooseMode : DepartmentChooseMode;
     if (m_picker)
         edtCurValue->setText(m_picker(mode, edtCurValue->text()));
     edtCurValue->setFocus();

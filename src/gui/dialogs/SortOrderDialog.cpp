@@ -18,17 +18,18 @@
 
 namespace {
 
-const QString Ascending = QStringLiteral("升序");
-const QString Descending = QStringLiteral("降序");
+// Shown in the direction lists and read back from them, so both sides use the same words.
+QString ascending() { return QCoreApplication::translate("SortOrderDialog", "升序"); }
+QString descending() { return QCoreApplication::translate("SortOrderDialog", "降序"); }
 
 enum Column { KeyColumn = 0, DirectionColumn = 1 };
 
 // What a double-click makes of a direction: none → ascending → descending → none.
 QString nextDirection(const QString &direction) {
     if (direction.isEmpty())
-        return Ascending;
-    if (direction == Ascending)
-        return Descending;
+        return ascending();
+    if (direction == ascending())
+        return descending();
     return QString();
 }
 
@@ -36,12 +37,12 @@ QString nextDirection(const QString &direction) {
 
 SortOrderDialog::SortOrderDialog(QWidget *parent)
     : QDialog(parent), m_table(new QTableWidget(this)),
-      m_up(new QPushButton(QStringLiteral("上移"), this)),
-      m_down(new QPushButton(QStringLiteral("下移"), this)),
-      m_ok(new QPushButton(QStringLiteral("确定"), this)),
-      m_cancel(new QPushButton(QStringLiteral("取消"), this)) {
+      m_up(new QPushButton(tr("上移"), this)),
+      m_down(new QPushButton(tr("下移"), this)),
+      m_ok(new QPushButton(tr("确定"), this)),
+      m_cancel(new QPushButton(tr("取消"), this)) {
     setObjectName(QStringLiteral("frmRowArrangeGl"));
-    setWindowTitle(QStringLiteral("排序对话框"));
+    setWindowTitle(tr("排序对话框"));
     buildTable();
     buildButtons();
     buildLayout();
@@ -54,7 +55,7 @@ QFrame *SortOrderDialog::buildHintPanel() {
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameShape(QFrame::StyledPanel);
     auto *hint = new QLabel(
-        QStringLiteral("提示：双击空白处切换排序方式（升降无），单击上下移动键调整优先顺序"),
+        tr("提示：双击空白处切换排序方式（升降无），单击上下移动键调整优先顺序"),
         panel);
     hint->setObjectName(QStringLiteral("Label1"));
     hint->setWordWrap(true);
@@ -68,7 +69,7 @@ QFrame *SortOrderDialog::buildHintPanel() {
 void SortOrderDialog::buildTable() {
     m_table->setObjectName(QStringLiteral("vle1"));
     m_table->setColumnCount(2);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("字段"), QStringLiteral("排序方式")});
+    m_table->setHorizontalHeaderLabels({tr("字段"), tr("排序方式")});
     m_table->verticalHeader()->hide();
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -159,7 +160,7 @@ QComboBox *SortOrderDialog::makeDirectionEditor() {
     editor->lineEdit()->setReadOnly(true);
     editor->setInsertPolicy(QComboBox::NoInsert);
     editor->setFrame(false);
-    editor->addItems({QString(), Ascending, Descending});
+    editor->addItems({QString(), ascending(), descending()});
     editor->installEventFilter(this);
     editor->lineEdit()->installEventFilter(this);
     return editor;
@@ -296,12 +297,14 @@ void SortOrderDialog::trackCaptionDrag(QEvent *event) {
 
 void SortOrderDialog::confirm() {
     QString spec;
+    const QString up = ascending();
+    const QString down = descending();
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const QString chosen = direction(row);
-        if (chosen != Ascending && chosen != Descending)
+        if (chosen != up && chosen != down)
             continue;
         spec += fieldOf(title(row)) +
-                (chosen == Ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC")) +
+                (chosen == up ? QStringLiteral(" ASC") : QStringLiteral(" DESC")) +
                 QLatin1Char(',');
     }
     m_sortSpec = spec;

@@ -17,11 +17,11 @@
 #include <QVBoxLayout>
 
 ValuePromptDialog::ValuePromptDialog(QWidget *parent)
-    : QDialog(parent), m_prompt(new QLabel(QStringLiteral("请输入要填写的字段值："), this)),
-      m_value(new QLineEdit(this)), m_ok(new QPushButton(QStringLiteral("确定"), this)),
-      m_cancel(new QPushButton(QStringLiteral("取消"), this)) {
+    : QDialog(parent), m_prompt(new QLabel(tr("请输入要填写的字段值："), this)),
+      m_value(new QLineEdit(this)), m_ok(new QPushButton(tr("确定"), this)),
+      m_cancel(new QPushButton(tr("取消"), this)) {
     setObjectName(QStringLiteral("DLGeditCurList"));
-    setWindowTitle(QStringLiteral("批量修改当前列"));
+    setWindowTitle(tr("批量修改当前列"));
     m_prompt->setObjectName(QStringLiteral("Label1"));
     m_value->setObjectName(QStringLiteral("edtCurValue"));
     buildButtons();
@@ -72,7 +72,7 @@ QString ValuePromptDialog::AskValue(const QString &initial) {
 }
 
 QString ValuePromptDialog::AskPictureName(const QString &initial) {
-    setWindowTitle(QStringLiteral("提示 "));
+    setWindowTitle(tr("提示 "));
     return ask(initial, true);
 }
 
@@ -97,12 +97,12 @@ bool ValuePromptDialog::asksForPicture() const {
 void ValuePromptDialog::confirm() {
     const QString text = m_value->text();
     if (text.trimmed().isEmpty()) {
-        refuse(QStringLiteral("当前输入不能为空！"));
+        refuse(tr("当前输入不能为空！"));
         return;
     }
     if (asksForPicture() &&
         QFileInfo::exists(AppPaths::imagesFolder() + text + m_pictureExtension)) {
-        refuse(QStringLiteral("当前文件名已经存在，请更换图片名！"));
+        refuse(tr("当前文件名已经存在，请更换图片名！"));
         return;
     }
     accept();

@@ -36,11 +36,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 // One command of the window: its action, where it sits, and what runs it. Commands without a
 // handler belong to windows that are not available yet; they stay in place, disabled.
 struct MainWindow::Command {
     const char *name;
-    const char *caption;
+    const char *caption; // marked for translation, translated as the action is made
     const char *menu; // object name of the main-menu entry, or "" for the detail commands
     QStyle::StandardPixmap icon;
     void (MainWindow::*handler)();
@@ -50,17 +52,19 @@ namespace {
 
 // The question asked before the program is left; true when the user answers yes.
 bool confirmExit() {
-    return ShowMess(QStringLiteral("真的要退出“") + AppSettings::ProductName +
-                        QStringLiteral("”软件吗？"),
+    return ShowMess(QCoreApplication::translate("MainWindow", "真的要退出“%1”软件吗？")
+                        .arg(AppSettings::ProductName),
                     MessQuestion) == MessYes;
 }
 
-const QString Unavailable = QStringLiteral("尚未提供");
 // Titles of the equipment grid and its indicator column.
 const char *const TitleStyle = "QHeaderView::section { background-color: rgb(255, 205, 155); "
                                "border: 0px; border-right: 1px solid rgb(214, 160, 110); "
                                "border-bottom: 1px solid rgb(214, 160, 110); padding: 2px; }";
-const QStringList DetailCaptions = {"附    件", "图    片", "文    档", "备    注"};
+// Marked here, translated where the page selector is filled.
+const char *const DetailCaptions[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "附    件"), QT_TRANSLATE_NOOP("MainWindow", "图    片"),
+    QT_TRANSLATE_NOOP("MainWindow", "文    档"), QT_TRANSLATE_NOOP("MainWindow", "备    注")};
 
 QLabel *blueLabel(const QString &text) {
     auto *label = new QLabel(text);
@@ -73,53 +77,90 @@ QLabel *blueLabel(const QString &text) {
 const QList<MainWindow::Command> &MainWindow::commands() {
     using S = QStyle;
     static const QList<Command> all = {
-        {"Action101", "公司信息", "mi100", S::SP_DirHomeIcon, nullptr},
-        {"Action102", "更改密码", "mi100", S::SP_DialogResetButton, nullptr},
-        {"Action103", "用户权限", "mi100", S::SP_FileDialogDetailedView, nullptr},
-        {"Action104", "选项...", "mi100", S::SP_FileDialogListView, nullptr},
-        {"Action105", "设备类型", "mi100", S::SP_DirIcon, &MainWindow::manageTypes},
-        {"Action106", "部门机构", "mi100", S::SP_DirLinkIcon, &MainWindow::manageDepartments},
-        {"Action201", "新增", "mi200", S::SP_FileIcon, &MainWindow::newItem},
-        {"Action202", "修改", "mi200", S::SP_FileDialogContentsView, &MainWindow::editItem},
-        {"Action203", "删除", "mi200", S::SP_TrashIcon, &MainWindow::deleteCurrentItem},
-        {"Action204", "排序...", "mi200", S::SP_ArrowDown, &MainWindow::sortList},
-        {"Action205", "显示字段选择", "mi200", S::SP_FileDialogListView,
-         &MainWindow::chooseListColumns},
-        {"Action206", "保存当前网格", "mi200", S::SP_DialogSaveButton,
-         &MainWindow::saveListLayout},
-        {"Action207", "复制", "mi200", S::SP_FileLinkIcon, &MainWindow::copyItem},
-        {"Action208", "设备维修", "mi200", S::SP_ComputerIcon, nullptr},
-        {"Action209", "设备调拨", "mi200", S::SP_ArrowRight, nullptr},
-        {"Action210", "设备验收", "mi200", S::SP_DialogApplyButton, nullptr},
-        {"Action301", "导出", "mi300", S::SP_DriveFDIcon, nullptr},
-        {"Action302", "报表设计", "mi300", S::SP_FileDialogInfoView, nullptr},
-        {"Action303", "设备档案列表", "mi300", S::SP_FileIcon, nullptr},
-        {"Action304", "设备标签", "mi300", S::SP_FileIcon, nullptr},
-        {"Action305", "设备部门统计表", "mi300", S::SP_FileIcon, nullptr},
-        {"Action306", "设备分类统计表", "mi300", S::SP_FileIcon, nullptr},
-        {"Action307", "资产设备档案卡", "mi300", S::SP_FileIcon, nullptr},
-        {"Action308", "设备维修单", "mi300", S::SP_FileIcon, nullptr},
-        {"Action309", "设备调拨单", "mi300", S::SP_FileIcon, nullptr},
-        {"Action310", "设备验收单", "mi300", S::SP_FileIcon, nullptr},
-        {"Action311", "设备入库单", "mi300", S::SP_FileIcon, nullptr},
-        {"Action401", "统计", "mi400", S::SP_FileDialogDetailedView, nullptr},
-        {"Action402", "设备维修记录统计", "mi400", S::SP_FileDialogDetailedView, nullptr},
-        {"Action403", "设备调拨记录统计", "mi400", S::SP_FileDialogDetailedView, nullptr},
-        {"Action404", "设备验收记录统计", "mi400", S::SP_FileDialogDetailedView, nullptr},
-        {"Action501", "导入合同资料", "mi500", S::SP_ArrowUp, nullptr},
-        {"Action502", "系统数据清理", "mi500", S::SP_TrashIcon, nullptr},
-        {"Action503", "数据备份恢复", "mi500", S::SP_DriveHDIcon, nullptr},
-        {"Action504", "压缩修复数据库", "mi500", S::SP_BrowserReload, nullptr},
-        {"Action505", "连接网络数据库", "mi500", S::SP_DriveNetIcon, nullptr},
-        {"Action901", "新增", "", S::SP_FileIcon, nullptr},
-        {"Action902", "修改", "", S::SP_FileDialogContentsView, nullptr},
-        {"Action903", "删除", "", S::SP_TrashIcon, nullptr},
-        {"Action904", "排序...", "", S::SP_ArrowDown, &MainWindow::sortDetail},
-        {"Action905", "显示字段选择", "", S::SP_FileDialogListView,
+        {"Action101", QT_TRANSLATE_NOOP("MainWindow", "公司信息"), "mi100", S::SP_DirHomeIcon,
+         nullptr},
+        {"Action102", QT_TRANSLATE_NOOP("MainWindow", "更改密码"), "mi100", S::SP_DialogResetButton,
+         nullptr},
+        {"Action103", QT_TRANSLATE_NOOP("MainWindow", "用户权限"), "mi100",
+         S::SP_FileDialogDetailedView, nullptr},
+        {"Action104", QT_TRANSLATE_NOOP("MainWindow", "选项..."), "mi100", S::SP_FileDialogListView,
+         nullptr},
+        {"Action105", QT_TRANSLATE_NOOP("MainWindow", "设备类型"), "mi100", S::SP_DirIcon,
+         &MainWindow::manageTypes},
+        {"Action106", QT_TRANSLATE_NOOP("MainWindow", "部门机构"), "mi100", S::SP_DirLinkIcon,
+         &MainWindow::manageDepartments},
+        {"Action201", QT_TRANSLATE_NOOP("MainWindow", "新增"), "mi200", S::SP_FileIcon,
+         &MainWindow::newItem},
+        {"Action202", QT_TRANSLATE_NOOP("MainWindow", "修改"), "mi200",
+         S::SP_FileDialogContentsView, &MainWindow::editItem},
+        {"Action203", QT_TRANSLATE_NOOP("MainWindow", "删除"), "mi200", S::SP_TrashIcon,
+         &MainWindow::deleteCurrentItem},
+        {"Action204", QT_TRANSLATE_NOOP("MainWindow", "排序..."), "mi200", S::SP_ArrowDown,
+         &MainWindow::sortList},
+        {"Action205", QT_TRANSLATE_NOOP("MainWindow", "显示字段选择"), "mi200",
+         S::SP_FileDialogListView, &MainWindow::chooseListColumns},
+        {"Action206", QT_TRANSLATE_NOOP("MainWindow", "保存当前网格"), "mi200",
+         S::SP_DialogSaveButton, &MainWindow::saveListLayout},
+        {"Action207", QT_TRANSLATE_NOOP("MainWindow", "复制"), "mi200", S::SP_FileLinkIcon,
+         &MainWindow::copyItem},
+        {"Action208", QT_TRANSLATE_NOOP("MainWindow", "设备维修"), "mi200", S::SP_ComputerIcon,
+         nullptr},
+        {"Action209", QT_TRANSLATE_NOOP("MainWindow", "设备调拨"), "mi200", S::SP_ArrowRight,
+         nullptr},
+        {"Action210", QT_TRANSLATE_NOOP("MainWindow", "设备验收"), "mi200", S::SP_DialogApplyButton,
+         nullptr},
+        {"Action301", QT_TRANSLATE_NOOP("MainWindow", "导出"), "mi300", S::SP_DriveFDIcon, nullptr},
+        {"Action302", QT_TRANSLATE_NOOP("MainWindow", "报表设计"), "mi300",
+         S::SP_FileDialogInfoView, nullptr},
+        {"Action303", QT_TRANSLATE_NOOP("MainWindow", "设备档案列表"), "mi300", S::SP_FileIcon,
+         nullptr},
+        {"Action304", QT_TRANSLATE_NOOP("MainWindow", "设备标签"), "mi300", S::SP_FileIcon,
+         nullptr},
+        {"Action305", QT_TRANSLATE_NOOP("MainWindow", "设备部门统计表"), "mi300", S::SP_FileIcon,
+         nullptr},
+        {"Action306", QT_TRANSLATE_NOOP("MainWindow", "设备分类统计表"), "mi300", S::SP_FileIcon,
+         nullptr},
+        {"Action307", QT_TRANSLATE_NOOP("MainWindow", "资产设备档案卡"), "mi300", S::SP_FileIcon,
+         nullptr},
+        {"Action308", QT_TRANSLATE_NOOP("MainWindow", "设备维修单"), "mi300", S::SP_FileIcon,
+         nullptr},
+        {"Action309", QT_TRANSLATE_NOOP("MainWindow", "设备调拨单"), "mi300", S::SP_FileIcon,
+         nullptr},
+        {"Action310", QT_TRANSLATE_NOOP("MainWindow", "设备验收单"), "mi300", S::SP_FileIcon,
+         nullptr},
+        {"Action311", QT_TRANSLATE_NOOP("MainWindow", "设备入库单"), "mi300", S::SP_FileIcon,
+         nullptr},
+        {"Action401", QT_TRANSLATE_NOOP("MainWindow", "统计"), "mi400",
+         S::SP_FileDialogDetailedView, nullptr},
+        {"Action402", QT_TRANSLATE_NOOP("MainWindow", "设备维修记录统计"), "mi400",
+         S::SP_FileDialogDetailedView, nullptr},
+        {"Action403", QT_TRANSLATE_NOOP("MainWindow", "设备调拨记录统计"), "mi400",
+         S::SP_FileDialogDetailedView, nullptr},
+        {"Action404", QT_TRANSLATE_NOOP("MainWindow", "设备验收记录统计"), "mi400",
+         S::SP_FileDialogDetailedView, nullptr},
+        {"Action501", QT_TRANSLATE_NOOP("MainWindow", "导入合同资料"), "mi500", S::SP_ArrowUp,
+         nullptr},
+        {"Action502", QT_TRANSLATE_NOOP("MainWindow", "系统数据清理"), "mi500", S::SP_TrashIcon,
+         nullptr},
+        {"Action503", QT_TRANSLATE_NOOP("MainWindow", "数据备份恢复"), "mi500", S::SP_DriveHDIcon,
+         nullptr},
+        {"Action504", QT_TRANSLATE_NOOP("MainWindow", "压缩修复数据库"), "mi500",
+         S::SP_BrowserReload, nullptr},
+        {"Action505", QT_TRANSLATE_NOOP("MainWindow", "连接网络数据库"), "mi500",
+         S::SP_DriveNetIcon, nullptr},
+        {"Action901", QT_TRANSLATE_NOOP("MainWindow", "新增"), "", S::SP_FileIcon, nullptr},
+        {"Action902", QT_TRANSLATE_NOOP("MainWindow", "修改"), "", S::SP_FileDialogContentsView,
+         nullptr},
+        {"Action903", QT_TRANSLATE_NOOP("MainWindow", "删除"), "", S::SP_TrashIcon, nullptr},
+        {"Action904", QT_TRANSLATE_NOOP("MainWindow", "排序..."), "", S::SP_ArrowDown,
+         &MainWindow::sortDetail},
+        {"Action905", QT_TRANSLATE_NOOP("MainWindow", "显示字段选择"), "", S::SP_FileDialogListView,
          &MainWindow::chooseDetailColumns},
-        {"Action906", "保存当前网格", "", S::SP_DialogSaveButton, &MainWindow::saveDetailLayout},
-        {"Action907", "更名", "", S::SP_FileDialogContentsView, nullptr},
-        {"Action31", "导出", "", S::SP_DriveFDIcon, nullptr},
+        {"Action906", QT_TRANSLATE_NOOP("MainWindow", "保存当前网格"), "", S::SP_DialogSaveButton,
+         &MainWindow::saveDetailLayout},
+        {"Action907", QT_TRANSLATE_NOOP("MainWindow", "更名"), "", S::SP_FileDialogContentsView,
+         nullptr},
+        {"Action31", QT_TRANSLATE_NOOP("MainWindow", "导出"), "", S::SP_DriveFDIcon, nullptr},
     };
     return all;
 }
@@ -166,8 +207,9 @@ MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
 void MainWindow::buildActions() {
     for (const Command &command : commands()) {
-        auto *action = new QAction(style()->standardIcon(command.icon),
-                                   QString::fromUtf8(command.caption), this);
+        auto *action =
+            new QAction(style()->standardIcon(command.icon),
+                        QCoreApplication::translate("MainWindow", command.caption), this);
         action->setObjectName(QString::fromLatin1(command.name));
         if (command.handler) {
             const auto handler = command.handler;
@@ -185,12 +227,11 @@ void MainWindow::markUnavailable() {
         QAction *action = m_actions.value(QString::fromLatin1(command.name));
         action->setEnabled(false);
         action->setProperty("unavailable", true);
-        action->setToolTip(action->text() + QStringLiteral("（") + Unavailable +
-                           QStringLiteral("）"));
+        action->setToolTip(tr("%1（尚未提供）").arg(action->text()));
     }
     SpeedButton2->setEnabled(static_cast<bool>(m_advancedQuery));
     if (!m_advancedQuery)
-        SpeedButton2->setToolTip(Unavailable);
+        SpeedButton2->setToolTip(tr("尚未提供"));
 }
 
 QMenu *MainWindow::addMenu(const QString &objectName, const QString &title) {
@@ -209,33 +250,33 @@ void MainWindow::buildMenus() {
                 menu->addAction(m_actions.value(name));
         }
     };
-    QMenu *file = addMenu(QStringLiteral("mi100"), QStringLiteral("文件(&F)"));
+    QMenu *file = addMenu(QStringLiteral("mi100"), tr("文件(&F)"));
     add(file, {"Action101", "Action102", "Action103", "Action104", "Action105", "Action106", ""});
     QAction *relogin = file->addAction(style()->standardIcon(QStyle::SP_BrowserReload),
-                                       QStringLiteral("重新登录"));
+                                       tr("重新登录"));
     relogin->setObjectName(QStringLiteral("N43"));
     connect(relogin, &QAction::triggered, this, [this] { changeOperator(false); });
-    QAction *quit = file->addAction(QStringLiteral("退出系统"));
+    QAction *quit = file->addAction(tr("退出系统"));
     quit->setObjectName(QStringLiteral("N5"));
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu *edit = addMenu(QStringLiteral("mi200"), QStringLiteral("编辑(&E)"));
+    QMenu *edit = addMenu(QStringLiteral("mi200"), tr("编辑(&E)"));
     add(edit, {"Action201", "Action207", "Action202", "Action203", "", "Action208", "Action209",
                "Action210", "", "Action204", "Action205", "Action206"});
 
-    QMenu *output = addMenu(QStringLiteral("mi300"), QStringLiteral("输出(&O)"));
+    QMenu *output = addMenu(QStringLiteral("mi300"), tr("输出(&O)"));
     add(output, {"Action301", "Action302", "", "Action303", "Action304", "Action305",
                  "Action306", "Action307", "", "Action308", "Action309", "Action310",
                  "Action311"});
     output->actions().first()->setProperty("menuItemName", QStringLiteral("nExport"));
 
-    QMenu *statistics = addMenu(QStringLiteral("mi400"), QStringLiteral("统计(&T)"));
+    QMenu *statistics = addMenu(QStringLiteral("mi400"), tr("统计(&T)"));
     add(statistics, {"Action401", "", "Action402", "Action403", "Action404"});
 
-    QMenu *data = addMenu(QStringLiteral("mi500"), QStringLiteral("数据(&D)"));
+    QMenu *data = addMenu(QStringLiteral("mi500"), tr("数据(&D)"));
     // The import command reads differently in the menu than on its action.
     auto *importItem = new QAction(m_actions.value("Action501")->icon(),
-                                   QStringLiteral("导入设备资料"), this);
+                                   tr("导入设备资料"), this);
     importItem->setObjectName(QStringLiteral("excel1"));
     connect(importItem, &QAction::triggered, m_actions.value("Action501"), &QAction::trigger);
     connect(m_actions.value("Action501"), &QAction::changed, importItem, [this, importItem] {
@@ -245,12 +286,12 @@ void MainWindow::buildMenus() {
         importItem->setToolTip(source->toolTip());
     });
     data->addAction(importItem);
-    QAction *removeEmpty = data->addAction(QStringLiteral("清除导入空行"));
+    QAction *removeEmpty = data->addAction(tr("清除导入空行"));
     removeEmpty->setObjectName(QStringLiteral("N73"));
     connect(removeEmpty, &QAction::triggered, this, &MainWindow::removeEmptyImportedRows);
     add(data, {"", "Action502", "Action503", "Action504", "Action505"});
 
-    QMenu *view = menuBar()->addMenu(QStringLiteral("视图(&V)"));
+    QMenu *view = menuBar()->addMenu(tr("视图(&V)"));
     const auto toggle = [this, view](const char *name, const QString &caption,
                                      const std::function<void(bool)> &apply) {
         QAction *item = view->addAction(caption);
@@ -259,51 +300,51 @@ void MainWindow::buildMenus() {
         item->setChecked(true);
         connect(item, &QAction::toggled, this, apply);
     };
-    toggle("nshitu1", QStringLiteral("工具栏"), [this](bool on) { ToolBar1->setVisible(on); });
-    toggle("nshitu2", QStringLiteral("导航树"), [this](bool on) { toggleNavigationPane(on); });
-    toggle("nshitu3", QStringLiteral("状态栏"), [this](bool on) { statusBar()->setVisible(on); });
+    toggle("nshitu1", tr("工具栏"), [this](bool on) { ToolBar1->setVisible(on); });
+    toggle("nshitu2", tr("导航树"), [this](bool on) { toggleNavigationPane(on); });
+    toggle("nshitu3", tr("状态栏"), [this](bool on) { statusBar()->setVisible(on); });
 
-    QMenu *tools = menuBar()->addMenu(QStringLiteral("工具(&U)"));
-    QAction *calculator = tools->addAction(QStringLiteral("计算器"));
+    QMenu *tools = menuBar()->addMenu(tr("工具(&U)"));
+    QAction *calculator = tools->addAction(tr("计算器"));
     calculator->setObjectName(QStringLiteral("N24"));
     connect(calculator, &QAction::triggered, this, [this] {
         startDesktopTool({"gnome-calculator", "kcalc", "mate-calc", "galculator",
                           "qalculate-gtk", "xcalc"},
-                         QStringLiteral("计算器"));
+                         tr("计算器"));
     });
-    QAction *notepad = tools->addAction(QStringLiteral("笔记本"));
+    QAction *notepad = tools->addAction(tr("笔记本"));
     notepad->setObjectName(QStringLiteral("N25"));
     connect(notepad, &QAction::triggered, this, [this] {
         startDesktopTool({"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "pluma",
                           "xed", "featherpad", "leafpad"},
-                         QStringLiteral("文本编辑器"));
+                         tr("文本编辑器"));
     });
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    QMenu *help = menuBar()->addMenu(tr("帮助(&H)"));
     const auto helpItem = [this, help](const char *name, const QString &caption,
                                        const QString &file) {
         QAction *item = help->addAction(caption);
         item->setObjectName(QString::fromLatin1(name));
         connect(item, &QAction::triggered, this, [this, file] { openHelpFile(file); });
     };
-    helpItem("N8", QStringLiteral("帮助文件"), QStringLiteral("help.html"));
-    helpItem("N7", QStringLiteral("自述文件"), QStringLiteral("readme.txt"));
-    helpItem("N41", QStringLiteral("最新功能"), QStringLiteral("whatisnew.txt"));
+    helpItem("N8", tr("帮助文件"), QStringLiteral("help.html"));
+    helpItem("N7", tr("自述文件"), QStringLiteral("readme.txt"));
+    helpItem("N41", tr("最新功能"), QStringLiteral("whatisnew.txt"));
     help->addSeparator();
-    QAction *about = help->addAction(QStringLiteral("关于我们"));
+    QAction *about = help->addAction(tr("关于我们"));
     about->setObjectName(QStringLiteral("N3"));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 void MainWindow::buildToolBar() {
-    ToolBar1 = addToolBar(QStringLiteral("工具栏"));
+    ToolBar1 = addToolBar(tr("工具栏"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     ToolBar1->setIconSize(QSize(30, 30));
     ToolBar1->setMovable(false);
 
     QAction *relogin = ToolBar1->addAction(style()->standardIcon(QStyle::SP_BrowserReload),
-                                           QStringLiteral("重新登录"));
+                                           tr("重新登录"));
     relogin->setObjectName(QStringLiteral("ToolButton1"));
     connect(relogin, &QAction::triggered, this, [this] { changeOperator(true); });
     ToolBar1->addSeparator();
@@ -324,7 +365,7 @@ void MainWindow::buildToolBar() {
         printMenu->addAction(m_actions.value(QString::fromLatin1(name)));
     auto *print = new QToolButton(ToolBar1);
     print->setObjectName(QStringLiteral("ToolButton4"));
-    print->setText(QStringLiteral("打印"));
+    print->setText(tr("打印"));
     print->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     print->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     print->setMenu(printMenu);
@@ -332,7 +373,7 @@ void MainWindow::buildToolBar() {
     ToolBar1->addWidget(print);
     ToolBar1->addSeparator();
     QAction *close = ToolBar1->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                                         QStringLiteral("关闭"));
+                                         tr("关闭"));
     close->setObjectName(QStringLiteral("ToolButton10"));
     connect(close, &QAction::triggered, this, &QWidget::close);
 }
@@ -351,22 +392,22 @@ QWidget *MainWindow::buildSearchBar() {
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
     SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setToolTip(QStringLiteral("显示或隐藏导航树"));
+    SpeedButton1->setToolTip(tr("显示或隐藏导航树"));
     connect(SpeedButton1, &QToolButton::clicked, this, [this] {
         findChild<QAction *>(QStringLiteral("nshitu2"))->toggle();
     });
-    CheckBox1 = new QCheckBox(QStringLiteral("包含已停用"), Panel1);
+    CheckBox1 = new QCheckBox(tr("包含已停用"), Panel1);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     connect(CheckBox1, &QCheckBox::clicked, this, &MainWindow::RefreshList);
 
-    auto *searchLabel = new QLabel(QStringLiteral("搜索(&V)"), Panel1);
+    auto *searchLabel = new QLabel(tr("搜索(&V)"), Panel1);
     ComboBox1 = new QComboBox(Panel1);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->addItems(EquipmentFilter::searchFieldCaptions());
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setMinimumWidth(120);
     searchLabel->setBuddy(ComboBox1);
-    auto *valueLabel = new QLabel(QStringLiteral("值(&V)"), Panel1);
+    auto *valueLabel = new QLabel(tr("值(&V)"), Panel1);
     Edit1 = new QLineEdit(Panel1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setClearButtonEnabled(true);
@@ -374,13 +415,13 @@ QWidget *MainWindow::buildSearchBar() {
     valueLabel->setBuddy(Edit1);
     connect(Edit1, &QLineEdit::textChanged, this, &MainWindow::RefreshList);
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogContentsView),
-                              QStringLiteral("查找(F3)"), Panel1);
+                              tr("查找(F3)"), Panel1);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setShortcut(QKeySequence(Qt::Key_F3));
     connect(BitBtn1, &QPushButton::clicked, this, &MainWindow::RefreshList);
     SpeedButton2 = new QToolButton(Panel1);
     SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-    SpeedButton2->setText(QStringLiteral("高级查找..."));
+    SpeedButton2->setText(tr("高级查找..."));
     SpeedButton2->setCheckable(true);
     connect(SpeedButton2, &QToolButton::clicked, this, &MainWindow::toggleAdvancedSearch);
 
@@ -408,7 +449,7 @@ QWidget *MainWindow::buildNavigationPane() {
     itemsLayout->setContentsMargins(2, 2, 2, 2);
     vleList = new QTableWidget(0, 2, items);
     vleList->setObjectName(QStringLiteral("vleList"));
-    vleList->setHorizontalHeaderLabels({QString(), QStringLiteral("项    目")});
+    vleList->setHorizontalHeaderLabels({QString(), tr("项    目")});
     vleList->verticalHeader()->hide();
     vleList->setColumnWidth(0, 29);
     vleList->horizontalHeader()->setStretchLastSection(true);
@@ -421,11 +462,10 @@ QWidget *MainWindow::buildNavigationPane() {
     });
     cbbListType = new QComboBox(items);
     cbbListType->setObjectName(QStringLiteral("cbbListType"));
-    cbbListType->addItems({QStringLiteral("设备状态"), QStringLiteral("使用人员"),
-                           QStringLiteral("制单人员")});
+    cbbListType->addItems({tr("设备状态"), tr("使用人员"), tr("制单人员")});
     connect(cbbListType, &QComboBox::activated, this,
             [this](int index) { FillItemList(index + 1); });
-    Button1 = new QPushButton(QStringLiteral("刷新列表"), items);
+    Button1 = new QPushButton(tr("刷新列表"), items);
     Button1->setObjectName(QStringLiteral("Button1"));
     connect(Button1, &QPushButton::clicked, this,
             [this] { FillItemList(cbbListType->currentIndex() + 1); });
@@ -449,12 +489,12 @@ QWidget *MainWindow::buildNavigationPane() {
         trees->addWidget(pane);
         return tree;
     };
-    tvTree = treePane(QStringLiteral("设备类型"), QStringLiteral("tvTree"));
-    tvTree1 = treePane(QStringLiteral("使用部门"), QStringLiteral("tvTree1"));
+    tvTree = treePane(tr("设备类型"), QStringLiteral("tvTree"));
+    tvTree1 = treePane(tr("使用部门"), QStringLiteral("tvTree1"));
     trees->setSizes({300, 184});
 
-    rpcSET->addTab(items, QStringLiteral(" 项    目 "));
-    rpcSET->addTab(trees, QStringLiteral(" 类    型 "));
+    rpcSET->addTab(items, tr(" 项    目 "));
+    rpcSET->addTab(trees, tr(" 类    型 "));
     rpcSET->setCurrentIndex(1);
     return rpcSET;
 }
@@ -482,7 +522,7 @@ QWidget *MainWindow::buildListPane() {
     connect(DBGridEh1, &DataGrid::totalsChanged, this, &MainWindow::showCount);
     connect(m_qryMain, &RecordSet::currentRowChanged, this, &MainWindow::onCurrentItemChanged);
 
-    lblSETnum = new QLabel(QStringLiteral("设备数：0 条 "), pane);
+    lblSETnum = new QLabel(tr("设备数：0 条 "), pane);
     lblSETnum->setObjectName(QStringLiteral("lblSETnum"));
     lblSETnum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblSETnum->setFixedHeight(21);
@@ -503,8 +543,10 @@ QWidget *MainWindow::buildDetailPane() {
     ListView1->setFixedWidth(100);
     const QStyle::StandardPixmap icons[] = {QStyle::SP_FileLinkIcon, QStyle::SP_DesktopIcon,
                                             QStyle::SP_FileIcon, QStyle::SP_FileDialogInfoView};
-    for (int i = 0; i < DetailCaptions.size(); ++i)
-        new QListWidgetItem(style()->standardIcon(icons[i]), DetailCaptions[i], ListView1);
+    for (int i = 0; i < int(std::size(DetailCaptions)); ++i)
+        new QListWidgetItem(style()->standardIcon(icons[i]),
+                            QCoreApplication::translate("MainWindow", DetailCaptions[i]),
+                            ListView1);
     connect(ListView1, &QListWidget::currentRowChanged, this, &MainWindow::selectDetailPage);
 
     auto *right = new QWidget(pane);
@@ -544,10 +586,10 @@ QWidget *MainWindow::buildDetailPane() {
     DBMemo1 = new QPlainTextEdit(rpcList);
     DBMemo1->setObjectName(QStringLiteral("DBMemo1"));
     DBMemo1->setReadOnly(true);
-    rpcList->addTab(DBGridEh2, QStringLiteral(" 附    件 "));
-    rpcList->addTab(ListView2, QStringLiteral(" 图    片 "));
-    rpcList->addTab(DBGridEh3, QStringLiteral(" 文    档 "));
-    rpcList->addTab(DBMemo1, QStringLiteral(" 备    注 "));
+    rpcList->addTab(DBGridEh2, tr(" 附    件 "));
+    rpcList->addTab(ListView2, tr(" 图    片 "));
+    rpcList->addTab(DBGridEh3, tr(" 文    档 "));
+    rpcList->addTab(DBMemo1, tr(" 备    注 "));
     // Choosing a page by its tab keeps the selector, the kind and the detail bar in step.
     connect(rpcList, &QTabWidget::currentChanged, this, [this](int page) {
         if (ListView1->currentRow() != page)
@@ -566,9 +608,14 @@ void MainWindow::buildStatusBar() {
         const char *text;
         int width;
     };
-    const Panel panels[] = {{" 当前用户", 60}, {"", 80}, {" 当前日期时间", 100}, {"", 140}};
+    // The captions are marked for translation here and translated as the panels are made; the
+    // blank panels are filled with the operator and the clock.
+    const Panel panels[] = {{QT_TRANSLATE_NOOP("MainWindow", " 当前用户"), 60},
+                            {"", 80},
+                            {QT_TRANSLATE_NOOP("MainWindow", " 当前日期时间"), 100},
+                            {"", 140}};
     for (const Panel &spec : panels) {
-        auto *panel = new QLabel(QString::fromUtf8(spec.text), this);
+        auto *panel = new QLabel(QCoreApplication::translate("MainWindow", spec.text), this);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(m_statusPanels.size()));
         panel->setMinimumWidth(spec.width);
         statusBar()->addWidget(panel);
@@ -604,9 +651,8 @@ void MainWindow::buildPopupMenus() {
         connect(bulk, &QAction::triggered, this, change);
         DBGridEh1->addAction(bulk);
     };
-    bulkChange("N75", QStringLiteral("更改所选设备的设备类型"), &MainWindow::changeSelectedTypes);
-    bulkChange("N80", QStringLiteral("更改所选设备的使用部门"),
-               &MainWindow::changeSelectedDepartments);
+    bulkChange("N75", tr("更改所选设备的设备类型"), &MainWindow::changeSelectedTypes);
+    bulkChange("N80", tr("更改所选设备的使用部门"), &MainWindow::changeSelectedDepartments);
 
     for (QWidget *view : {static_cast<QWidget *>(DBGridEh2), static_cast<QWidget *>(ListView2),
                           static_cast<QWidget *>(DBGridEh3)}) {
@@ -646,9 +692,9 @@ void MainWindow::onFirstShow() {
     Timer1->start(1000);
     AppSettings::BackupPolicy =
         AppSettings::ConfigFile().readInteger(QStringLiteral("config"), QStringLiteral("ibak"), 0);
-    LoadCodeTree(m_dm, tvTree, QStringLiteral("设备类型"), QStringLiteral("type"));
+    LoadCodeTree(m_dm, tvTree, tr("设备类型"), QStringLiteral("type"));
     tvTree->topLevelItem(0)->setExpanded(true);
-    LoadCodeTree(m_dm, tvTree1, QStringLiteral("部门类型"), QStringLiteral("depttype"));
+    LoadCodeTree(m_dm, tvTree1, tr("部门类型"), QStringLiteral("depttype"));
     tvTree1->topLevelItem(0)->setExpanded(true);
     // Layouts first: the list is then counted and summed once, with the columns it shows.
     LoadGridLayout(m_dm, DBGridEh1, QStringLiteral("setmain"));

@@ -3,6 +3,7 @@
 #include "core/data/RecordSet.h"
 #include "gui/widgets/DataGrid.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -156,7 +157,8 @@ private:
         const QRectF footer(0, m_page.height() - line, m_page.width(), line);
         m_painter.drawText(footer, Qt::AlignRight, m_settings.pageFooterRight());
         m_painter.drawText(footer, Qt::AlignHCenter,
-                           QStringLiteral("第 %1 页").arg(m_pageNumber));
+                           QCoreApplication::translate("GridPrinter", "第 %1 页")
+                               .arg(m_pageNumber));
     }
 
     QPainter &m_painter;
@@ -188,8 +190,9 @@ void GridPrinter::configure(const QString &title, int option, const QString &foo
         m_headerLeft = header;
     if (!footer.trimmed().isEmpty()) {
         m_footerRight = footer == QLatin1String("date")
-                            ? QStringLiteral("打印日期：") +
-                                  QDate::currentDate().toString(QStringLiteral("yyyy年MM月dd日"))
+                            ? QCoreApplication::translate("GridPrinter", "打印日期：%1")
+                                  .arg(QDate::currentDate().toString(
+                                      QStringLiteral("yyyy年MM月dd日")))
                             : footer;
     }
 }
@@ -242,7 +245,8 @@ void PrintGrid(DataGrid *grid, const QString &title, int option, const QString &
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintPreviewDialog preview(&printer, grid ? grid->window() : nullptr);
     preview.setObjectName(QStringLiteral("GridPrintPreview"));
-    preview.setWindowTitle(QStringLiteral("打印预览 - ") + title);
+    preview.setWindowTitle(
+        QCoreApplication::translate("GridPrinter", "打印预览 - %1").arg(title));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&settings, grid](QPrinter *target) { settings.paint(grid, target); });
     preview.resize(1000, 760);

@@ -141,7 +141,7 @@ CalcEdit::CalcEdit(QWidget *parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9.+\\-*/() ]*")), this));
-    setToolTip(QStringLiteral("可输入算式，如 3*4+2"));
+    setToolTip(tr("可输入算式，如 3*4+2"));
     setText(quantityText(m_value));
     connect(this, &QLineEdit::textEdited, this, &CalcEdit::onTextEdited);
     connect(this, &QLineEdit::editingFinished, this, &CalcEdit::onEditingFinished);

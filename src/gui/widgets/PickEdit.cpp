@@ -30,9 +30,9 @@ bool isPickKey(const QKeyEvent *event) {
 
 PickEdit::PickEdit(QWidget *parent)
     : QLineEdit(parent), m_pick(new QAction(ellipsisIcon(palette().color(QPalette::Text)),
-                                            QStringLiteral("选择"), this)) {
+                                            tr("选择"), this)) {
     m_pick->setObjectName(QStringLiteral("actPick"));
-    m_pick->setToolTip(QStringLiteral("选择 (F4)"));
+    m_pick->setToolTip(tr("选择 (F4)"));
     addAction(m_pick, QLineEdit::TrailingPosition);
     connect(m_pick, &QAction::triggered, this, &PickEdit::pickRequested);
 }

@@ -7,10 +7,10 @@ RecordNavigator::RecordNavigator(QWidget *parent) : QWidget(parent) {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
-    m_first = addButton(QStringLiteral("nbFirst"), QStringLiteral("首项"), &RecordNavigator::first);
-    m_prior = addButton(QStringLiteral("nbPrior"), QStringLiteral("前项"), &RecordNavigator::prior);
-    m_next = addButton(QStringLiteral("nbNext"), QStringLiteral("后项"), &RecordNavigator::next);
-    m_last = addButton(QStringLiteral("nbLast"), QStringLiteral("末项"), &RecordNavigator::last);
+    m_first = addButton(QStringLiteral("nbFirst"), tr("首项"), &RecordNavigator::first);
+    m_prior = addButton(QStringLiteral("nbPrior"), tr("前项"), &RecordNavigator::prior);
+    m_next = addButton(QStringLiteral("nbNext"), tr("后项"), &RecordNavigator::next);
+    m_last = addButton(QStringLiteral("nbLast"), tr("末项"), &RecordNavigator::last);
     updateButtons();
 }
 
