@@ -31,9 +31,10 @@ std::optional<QList<StoredGridColumn>> ReadGridLayout(Database &dm, const QStrin
 bool WriteGridColumn(Database &dm, const QString &name, int position,
                      const StoredGridColumn &column) {
     return dm.ExecuteSQL(SqlStatement(
-        QStringLiteral("update cfg_grid set F_caption = ?,F_width = ?,F_readonly = ?,"
-                       "F_visible = ?,F_order = ?,F_alignMent = ?,F_displayFormat = ?,"
-                       "F_footerValue = ?,F_footerType = ? where (F_name = ? and F_fieldname = ?) "),
+        QStringLiteral(
+            "update cfg_grid set F_caption = ?,F_width = ?,F_readonly = ?,"
+            "F_visible = ?,F_order = ?,F_alignMent = ?,F_displayFormat = ?,"
+            "F_footerValue = ?,F_footerType = ? where (F_name = ? and F_fieldname = ?) "),
         {column.caption, column.width, column.readOnly, column.visible, position, column.alignment,
          column.displayFormat, column.footerValue, column.footerType, name.toLower(),
          column.field}));

@@ -32,9 +32,7 @@ class SqliteDialect final : public SqlDialect {
 public:
     QString beginTransaction() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
     // A unary plus turns the column into an expression, which SQLite never looks up by index.
-    QString withoutIndex(const QString &column) const override {
-        return QLatin1Char('+') + column;
-    }
+    QString withoutIndex(const QString &column) const override { return QLatin1Char('+') + column; }
     // LIKE ignores the case of ASCII letters in SQLite; text columns are also COLLATE NOCASE.
     QString caseInsensitiveLike() const override { return QStringLiteral("like"); }
     QString compactCommand() const override { return QStringLiteral("VACUUM"); }

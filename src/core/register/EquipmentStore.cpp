@@ -156,19 +156,27 @@ std::optional<qint64> SaveEquipment(Database &dm, const EquipmentRecord &record,
     return editId ? updateEquipment(dm, record, *editId) : insertEquipment(dm, record);
 }
 
+namespace {
+
+// The rows of one detail table that hang on an item; no key finds nothing.
+SqlStatement detailRows(const char *table, const QVariant &itemId) {
+    return SqlStatement(
+        QStringLiteral("select * from %1 where F_mainID = ?").arg(QLatin1String(table)),
+        {itemId.isValid() ? itemId : QVariant(-1)});
+}
+
+} // namespace
+
 SqlStatement AccessoriesOf(const QVariant &itemId) {
-    return SqlStatement(QStringLiteral("select * from t_SetREC where F_mainID = ?"),
-                        {itemId.isValid() ? itemId : QVariant(-1)});
+    return detailRows("t_SetREC", itemId);
 }
 
 SqlStatement PicturesOf(const QVariant &itemId) {
-    return SqlStatement(QStringLiteral("select * from t_ImageREC where F_mainID = ?"),
-                        {itemId.isValid() ? itemId : QVariant(-1)});
+    return detailRows("t_ImageREC", itemId);
 }
 
 SqlStatement DocumentsOf(const QVariant &itemId) {
-    return SqlStatement(QStringLiteral("select * from t_FileREC where F_mainID = ?"),
-                        {itemId.isValid() ? itemId : QVariant(-1)});
+    return detailRows("t_FileREC", itemId);
 }
 
 SqlStatement UnitPickListSql() {

@@ -4,7 +4,6 @@
 #include "core/data/Database.h"
 #include "core/data/RecordSet.h"
 
-
 #include <algorithm>
 
 namespace {
@@ -22,7 +21,9 @@ bool isAllDigits(const QString &text) {
 
 // A LIKE pattern matching the codes that start with `prefix`. Codes are digits, but a code typed
 // or imported with % or _ in it must still match only itself.
-QString startsWithPattern(const QString &prefix) { return LikeLiteral(prefix) + QLatin1Char('%'); }
+QString startsWithPattern(const QString &prefix) {
+    return LikeLiteral(prefix) + QLatin1Char('%');
+}
 
 } // namespace
 
