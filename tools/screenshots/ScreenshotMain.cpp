@@ -99,7 +99,7 @@ int main(int argc, char *argv[]) {
                    [&] { main.openEquipmentEditor(EquipmentEditor::Mode::EditItem, main.treePicker()); }) &&
          ok;
     ok = saveModal(output.filePath(QStringLiteral("tree-window.png")),
-                   [&] { ManageTreeCodes(dm, 1, &main); },
+                   [&] { ManageTreeCodes(dm, TreeMode::ManageTypes, &main); },
                    [](QWidget *window) {
                        if (auto *tree = window->findChild<QTreeWidget *>())
                            tree->expandAll();

@@ -122,7 +122,7 @@ int RunApplication(QApplication &app) {
     splash.setStatus(QCoreApplication::translate("SplashScreen", "连接成功，正在登录 ....."));
     splash.close();
 
-    if (ShowLogin(dm, &mainWindow, 0) != LoginResult::LoggedIn)
+    if (ShowLogin(dm, &mainWindow, LoginMode::StartUp) != LoginResult::LoggedIn)
         return 0;
     mainWindow.show();
     return app.exec();

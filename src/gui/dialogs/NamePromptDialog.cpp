@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int TypeChooseMode = 2;
-constexpr int DepartmentChooseMode = 4;
 
 } // namespace
 
@@ -101,7 +99,8 @@ void NamePromptDialog::confirm() {
 
 // The caller's caption arrives translated, so it is compared with the translated tree name.
 void NamePromptDialog::chooseFromTree() {
-    const int mode = windowTitle() == tr("设备类型") ? TypeChooseMode : DepartmentChooseMode;
+    const TreeMode mode =
+        windowTitle() == tr("设备类型") ? TreeMode::ChooseType : TreeMode::ChooseDepartment;
     if (m_picker)
         edtCurValue->setText(m_picker(mode, edtCurValue->text()));
     edtCurValue->setFocus();

@@ -129,12 +129,12 @@ void AdvancedSearchDialog::createFields(QGroupBox *group) {
     cbbOperEmp = pickListCombo(group, QStringLiteral("cbbOperEmp"));
     edtMemo1 = lineEdit(group, QStringLiteral("edtMemo1"));
     edtMemo2 = lineEdit(group, QStringLiteral("edtMemo2"));
-    SpeedButton3 = pickButton(group, QStringLiteral("SpeedButton3"), edtType, 2);
-    SpeedButton1 = pickButton(group, QStringLiteral("SpeedButton1"), edtUseDept, 4);
+    SpeedButton3 = pickButton(group, QStringLiteral("SpeedButton3"), edtType, TreeMode::ChooseType);
+    SpeedButton1 = pickButton(group, QStringLiteral("SpeedButton1"), edtUseDept, TreeMode::ChooseDepartment);
 }
 
 QToolButton *AdvancedSearchDialog::pickButton(QWidget *parent, const QString &name, QLineEdit *target,
-                                   int mode) {
+                                   TreeMode mode) {
     auto *button = new QToolButton(parent);
     button->setObjectName(name);
     button->setText(QStringLiteral("…"));

@@ -40,7 +40,8 @@ private:
     QHBoxLayout *buildButtons();
     void previewKeys();
 
-    QToolButton *pickButton(QWidget *parent, const QString &name, QLineEdit *target, int mode);
+    QToolButton *pickButton(QWidget *parent, const QString &name, QLineEdit *target,
+                            TreeMode mode);
     QCheckBox *rangeBox(QWidget *parent, const QString &name, const QString &caption,
                         CheckDateEdit *from, CheckDateEdit *to);
     void resetDates();

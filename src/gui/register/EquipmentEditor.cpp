@@ -30,8 +30,6 @@
 
 namespace {
 
-constexpr int TypeTree = 2;
-constexpr int DepartmentTree = 4;
 const QString SaveFailed = QStringLiteral("保存失败，请检测数据库连接！");
 
 // Controls carry their design names, the names the rest of the program knows them by.
@@ -210,9 +208,9 @@ void EquipmentEditor::connectBehaviour() {
     m_listSql.insert(cbbUseEmp, Database::PickListSql(QStringLiteral("useemp")));
     m_listSql.insert(cbbOperEmp, Database::PickListSql(QStringLiteral("operemp")));
 
-    connect(cbeType, &PickEdit::pickRequested, this, [this] { pick(cbeType, TypeTree); });
+    connect(cbeType, &PickEdit::pickRequested, this, [this] { pick(cbeType, TreeMode::ChooseType); });
     connect(cbeUseDept, &PickEdit::pickRequested, this,
-            [this] { pick(cbeUseDept, DepartmentTree); });
+            [this] { pick(cbeUseDept, TreeMode::ChooseDepartment); });
 
     if (m_list)
         DBNavigator1->setRecordSet(m_list);
@@ -359,7 +357,7 @@ void EquipmentEditor::computeTotalPrice() {
 
 void EquipmentEditor::refillList(QComboBox *box) { FillComboBySQL(m_dm, m_listSql.value(box), box); }
 
-void EquipmentEditor::pick(PickEdit *field, int mode) {
+void EquipmentEditor::pick(PickEdit *field, TreeMode mode) {
     if (m_picker)
         field->setText(m_picker(mode, field->text()));
 }

@@ -40,7 +40,7 @@ public:
     // through; null when there is none (the equipment chooser). It is not owned.
     EquipmentEditor(Database &dm, RecordSet *list, QWidget *parent = nullptr);
 
-    // Where the type (mode 2) and department (mode 4) buttons choose from; without one the
+    // Where the type and department buttons choose from; without one the
     // buttons are unavailable.
     void setTreePicker(TreePicker picker);
     // Opened by the equipment chooser: no list to follow, no 连续新增, empty fields.
@@ -77,7 +77,7 @@ private:
     void computeOriginValue();
     void computeTotalPrice();
     void refillList(QComboBox *box);
-    void pick(PickEdit *field, int mode);
+    void pick(PickEdit *field, TreeMode mode);
 
     // keys and buttons
     void onOk();

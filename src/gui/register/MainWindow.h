@@ -67,7 +67,7 @@ public:
     bool openEquipmentEditor(EquipmentEditor::Mode mode, TreePicker picker);
 
     QAction *action(const QString &name) const { return m_actions.value(name); }
-    // Chooses a type (mode 2) or department (mode 4) node; the tree window offers its editing
+    // Chooses a type or department node; the tree window offers its editing
     // commands only to an operator who may manage that tree.
     TreePicker treePicker();
     QString statusPanelText(int panel) const;

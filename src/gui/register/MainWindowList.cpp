@@ -204,7 +204,7 @@ bool MainWindow::runCommand(const QString &name) {
 }
 
 void MainWindow::changeOperator(bool refresh) {
-    ShowLogin(m_dm, this, 1, this);
+    ShowLogin(m_dm, this, LoginMode::ChangeOperator, this);
     if (refresh)
         RefreshList();
 }
@@ -287,7 +287,7 @@ void MainWindow::removeEmptyImportedRows() {
 }
 
 TreePicker MainWindow::treePicker() {
-    return [this](int mode, const QString &current) {
+    return [this](TreeMode mode, const QString &current) {
         return ChooseTreeNode(m_dm, mode, current,
                               MayManageTree(this, AppSettings::CurrentOperator, mode), this);
     };
@@ -300,12 +300,12 @@ void MainWindow::reloadTree(QTreeWidget *tree, const QString &caption, const QSt
 }
 
 void MainWindow::manageTypes() {
-    ManageTreeCodes(m_dm, 1, this);
+    ManageTreeCodes(m_dm, TreeMode::ManageTypes, this);
     reloadTree(tvTree, QStringLiteral("设备类型"), QStringLiteral("type"));
 }
 
 void MainWindow::manageDepartments() {
-    ManageTreeCodes(m_dm, 3, this);
+    ManageTreeCodes(m_dm, TreeMode::ManageDepartments, this);
     reloadTree(tvTree1, QStringLiteral("部门机构"), QStringLiteral("depttype"));
 }
 

@@ -88,10 +88,12 @@ bool IsCommandAllowed(const QAction *action) {
     return action && action->isVisible() && action->isEnabled();
 }
 
-bool MayManageTree(const QWidget *mainWindow, const QString &operatorName, int mode) {
+bool MayManageTree(const QWidget *mainWindow, const QString &operatorName, TreeMode mode) {
     if (IsAdministrator(operatorName))
         return true;
-    const QString command = mode == 2 ? QStringLiteral("Action105") : QStringLiteral("Action106");
+    const QString command = mode == TreeMode::ChooseType || mode == TreeMode::ManageTypes
+                                ? QStringLiteral("Action105")
+                                : QStringLiteral("Action106");
     const QAction *action = mainWindow ? mainWindow->findChild<QAction *>(command) : nullptr;
     return action && action->isVisible();
 }

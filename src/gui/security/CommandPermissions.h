@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/dialogs/TreePicker.h"
+
 class QAction;
 class QString;
 class QWidget;
@@ -25,6 +27,6 @@ void SetLimits(Database &dm, QWidget *mainWindow, const QString &operatorName);
 bool IsCommandAllowed(const QAction *action);
 
 // Whether the operator may add, rename and delete nodes of a tree while choosing from it: the
-// administrator, or whoever may open that tree's own window (设备类型 for mode 2 types,
-// 部门机构 for mode 4 departments).
-bool MayManageTree(const QWidget *mainWindow, const QString &operatorName, int mode);
+// administrator, or whoever may open that tree's own window (设备类型 for the types,
+// 部门机构 for the departments).
+bool MayManageTree(const QWidget *mainWindow, const QString &operatorName, TreeMode mode);

@@ -236,7 +236,7 @@ void LoginDialog::passwordRejected() {
 // Logged before anyone is accepted, so the log names the operator who was logged in when the
 // attempts were made: nobody at start-up, the previous operator on a change.
 void LoginDialog::giveUp() {
-    if (LoginMode == 1) {
+    if (mode == LoginMode::ChangeOperator) {
         m_dm.WriteLog(QStringLiteral("更换操作员失败！"));
         ShowMess(QStringLiteral("更换操作员失败!"), MessError);
         done(Rejected);
@@ -248,7 +248,7 @@ void LoginDialog::giveUp() {
 }
 
 void LoginDialog::onCancel() {
-    done(LoginMode == 1 ? int(Rejected) : TerminateProgram);
+    done(mode == LoginMode::ChangeOperator ? int(Rejected) : TerminateProgram);
 }
 
 void LoginDialog::ApplyLogin() {
@@ -261,14 +261,14 @@ void LoginDialog::ApplyLogin() {
     m_host->showOperator(name, QDateTime::currentDateTime());
 }
 
-LoginResult ShowLogin(Database &dm, LoginHost *host, int mode, QWidget *parent) {
+LoginResult ShowLogin(Database &dm, LoginHost *host, LoginMode mode, QWidget *parent) {
     LoginDialog dialog(dm, host, parent);
-    dialog.LoginMode = mode;
+    dialog.mode = mode;
     const int result = dialog.exec();
     if (result == QDialog::Accepted)
         return LoginResult::LoggedIn;
     // Whatever else ends a start-up login leaves nobody logged in, so the program must end.
-    if (mode == 1 && result != LoginDialog::TerminateProgram)
+    if (mode == LoginMode::ChangeOperator && result != LoginDialog::TerminateProgram)
         return LoginResult::Cancelled;
     return LoginResult::Terminate;
 }

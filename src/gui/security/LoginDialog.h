@@ -23,7 +23,10 @@ public:
 
 enum class LoginResult { LoggedIn, Cancelled, Terminate };
 
-// The operator login, at start-up (LoginMode 0) and when the operator changes (LoginMode 1).
+// When the login is shown: at start-up, or when the operator changes.
+enum class LoginMode { StartUp = 0, ChangeOperator = 1 };
+
+// The operator login, at start-up and when the operator changes.
 // The dialog can only be left through its two buttons: Esc and the window manager's close do
 // nothing. The fourth wrong password in one opening is logged and ends it: at start-up the
 // program is to end, on a change of operator the previous operator stays.
@@ -38,7 +41,7 @@ public:
 
     LoginDialog(Database &dm, LoginHost *host, QWidget *parent = nullptr);
 
-    int LoginMode = 0;      // 0 start-up, 1 change of operator
+    LoginMode mode = LoginMode::StartUp;
     int FailedAttempts = 0; // wrong passwords since the dialog opened, whatever the names
 
     // Does nothing: only 取消 leaves without a login.
@@ -74,4 +77,4 @@ private:
 
 // Creates the login dialog in the given mode, shows it modally and destroys it. `host` may be
 // null when there is no main window to update.
-LoginResult ShowLogin(Database &dm, LoginHost *host, int mode, QWidget *parent = nullptr);
+LoginResult ShowLogin(Database &dm, LoginHost *host, LoginMode mode, QWidget *parent = nullptr);

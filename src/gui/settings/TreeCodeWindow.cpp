@@ -32,13 +32,13 @@ struct ModeInfo {
 
 // A type path goes into Sets.F_type (255 characters) and a department path into Sets.F_useDept
 // (50), so a path longer than that could be stored in the tree but never chosen.
-std::optional<ModeInfo> modeInfo(int mode) {
+std::optional<ModeInfo> modeInfo(TreeMode mode) {
     switch (mode) {
-    case 1:
-    case 2:
+    case TreeMode::ManageTypes:
+    case TreeMode::ChooseType:
         return ModeInfo{"设备类型", "type", 255};
-    case 3:
-    case 4:
+    case TreeMode::ManageDepartments:
+    case TreeMode::ChooseDepartment:
         return ModeInfo{"部门机构", "depttype", 50};
     default:
         return std::nullopt;
@@ -225,7 +225,7 @@ void TreeCodeWindow::buildLayout() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-bool TreeCodeWindow::SetMode(int mode) {
+bool TreeCodeWindow::SetMode(TreeMode mode) {
     const std::optional<ModeInfo> info = modeInfo(mode);
     if (!info)
         return false;
@@ -431,13 +431,13 @@ bool TreeCodeWindow::storeNode(const SqlStatement &statement) {
     return false;
 }
 
-void ManageTreeCodes(Database &dm, int mode, QWidget *parent) {
+void ManageTreeCodes(Database &dm, TreeMode mode, QWidget *parent) {
     TreeCodeWindow window(dm, parent);
     if (window.SetMode(mode))
         window.ManageCodes();
 }
 
-QString ChooseTreeNode(Database &dm, int mode, const QString &initialPath, bool allowEditing,
+QString ChooseTreeNode(Database &dm, TreeMode mode, const QString &initialPath, bool allowEditing,
                        QWidget *parent) {
     TreeCodeWindow window(dm, parent);
     if (!window.SetMode(mode))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/dialogs/TreePicker.h"
+
 #include <QDialog>
 
 class QAction;
@@ -13,7 +15,8 @@ class QTreeWidgetItem;
 struct SqlStatement;
 class Database;
 
-// One hierarchy of t_treecode as a tree: equipment types (modes 1 and 2) or departments (modes
+// One hierarchy of t_treecode as a tree: equipment types (ManageTypes, ChooseType) or departments
+// (ManageDepartments, ChooseDepartment). The user adds, renames and deletes nodes, each change
 // 3 and 4). The user adds, renames and deletes nodes, each change written at once; when the
 // window is opened to choose, it hands back the chosen node's path. The root stands for the
 // whole hierarchy and is not stored, so it can be neither renamed, deleted nor chosen.
@@ -23,8 +26,8 @@ public:
     explicit TreeCodeWindow(Database &dm, QWidget *parent = nullptr);
 
     // Sets the caption and flag of the mode and loads its tree; false for an unknown mode.
-    bool SetMode(int mode);
-    int mode() const { return m_mode; }
+    bool SetMode(TreeMode mode);
+    TreeMode mode() const { return m_mode; }
     const QString &flag() const { return m_flag; }
 
     // Shows or hides the editing group; while hidden, neither the pop-up menu nor the keys edit.
@@ -61,7 +64,7 @@ private:
     void showNodeStatus();
 
     Database &m_dm;
-    int m_mode = 0;
+    TreeMode m_mode = TreeMode::ManageTypes;
     QString m_flag;
     int m_pathWidth = 0;
     bool m_choosing = false;
@@ -81,12 +84,14 @@ private:
     QList<QLabel *> m_statusPanels;
 };
 
-// Opens the tree window to edit equipment types (mode 1) or departments (mode 3). The caller
+// Opens the tree window to edit equipment types (ManageTypes) or departments (ManageDepartments).
+// The caller
 // reloads its own trees afterwards.
-void ManageTreeCodes(Database &dm, int mode, QWidget *parent = nullptr);
+void ManageTreeCodes(Database &dm, TreeMode mode, QWidget *parent = nullptr);
 
-// Opens the tree window to choose an equipment type (mode 2) or a department (mode 4), the node
+// Opens the tree window to choose an equipment type (ChooseType) or a department
+// (ChooseDepartment), the node
 // of `initialPath` selected. Returns the chosen node's path, or `initialPath` unchanged when the
 // user cancels. With `allowEditing` false the window offers no command that changes the tree.
-QString ChooseTreeNode(Database &dm, int mode, const QString &initialPath, bool allowEditing = true,
+QString ChooseTreeNode(Database &dm, TreeMode mode, const QString &initialPath, bool allowEditing = true,
                        QWidget *parent = nullptr);

@@ -443,9 +443,9 @@ void TestAdvancedSearch::pickButtonsFillTheirBoxes() {
     });
 
     QStringList asked;
-    const TreePicker picker = [&asked](int mode, const QString &current) {
-        asked << QString::number(mode) + QLatin1Char(':') + current;
-        return mode == 2 ? QStringLiteral("\\\\电脑椅") : QStringLiteral("\\\\行政部");
+    const TreePicker picker = [&asked](TreeMode mode, const QString &current) {
+        asked << QString::number(int(mode)) + QLatin1Char(':') + current;
+        return mode == TreeMode::ChooseType ? QStringLiteral("\\\\电脑椅") : QStringLiteral("\\\\行政部");
     };
     const std::optional<SqlStatement> query = advancedQuery(
         env, {"edtType=脑", "SpeedButton3", "edtUseDept=x", "SpeedButton1"}, picker,

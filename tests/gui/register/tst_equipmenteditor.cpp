@@ -294,8 +294,8 @@ void TestEquipmentEditor::modes() {
 void TestEquipmentEditor::newItemSavesEveryField() {
     Register r;
     r.window->findChild<QCheckBox *>("CheckBox1")->click(); // list stopped items too
-    const TreePicker picker = [](int mode, const QString &) {
-        return mode == 2 ? QStringLiteral("\\\\电脑椅") : QStringLiteral("\\\\行政部");
+    const TreePicker picker = [](TreeMode mode, const QString &) {
+        return mode == TreeMode::ChooseType ? QStringLiteral("\\\\电脑椅") : QStringLiteral("\\\\行政部");
     };
     const EditorRun run = runEditor(
         r, 0,
@@ -569,7 +569,7 @@ void TestEquipmentEditor::seriesOfNewItemsGetTheirOwnIdentities() {
     Register r;
     // With the newest item gone, the database's next key is not the largest key plus one.
     QVERIFY(r.dm().ExecuteSQL(SqlStatement("delete from Sets where F_code = 'Q''1'")));
-    const TreePicker picker = [](int, const QString &) { return QStringLiteral("\\\\电脑椅"); };
+    const TreePicker picker = [](TreeMode, const QString &) { return QStringLiteral("\\\\电脑椅"); };
     const EditorRun run = runEditor(
         r, 0,
         [](EquipmentEditor &editor) {
@@ -744,8 +744,8 @@ void TestEquipmentEditor::pickButtons() {
     Register r;
     r.makeCurrent("A100");
     QList<QPair<int, QString>> asked;
-    const TreePicker picker = [&asked](int treeMode, const QString &current) {
-        asked << qMakePair(treeMode, current);
+    const TreePicker picker = [&asked](TreeMode treeMode, const QString &current) {
+        asked << qMakePair(int(treeMode), current);
         return current + QStringLiteral("\\子节点");
     };
     const EditorRun run = runEditor(
@@ -795,8 +795,8 @@ void TestEquipmentEditor::treeEditingFollowsPermissions() {
             "insert into OperLimit (F_OperName, F_lmtName) values (?, ?)", {"clerk", permission})));
     AppSettings::CurrentOperator = operatorName;
     SetLimits(r.dm(), r.window.get(), operatorName);
-    QCOMPARE(MayManageTree(r.window.get(), operatorName, 2), types);
-    QCOMPARE(MayManageTree(r.window.get(), operatorName, 4), departments);
+    QCOMPARE(MayManageTree(r.window.get(), operatorName, TreeMode::ChooseType), types);
+    QCOMPARE(MayManageTree(r.window.get(), operatorName, TreeMode::ChooseDepartment), departments);
 }
 
 void TestEquipmentEditor::enterMovesLikeTabButNotInMemos() {

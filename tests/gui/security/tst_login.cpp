@@ -175,7 +175,7 @@ LoginResult runLogin(TestEnv &env, FakeHost &host, int mode, const Steps &steps,
                      bool expectOpenAfterSteps = false) {
     bool leftOpen = false;
     whenLoginOpens(steps, leftOpen);
-    const LoginResult result = ShowLogin(env.dm(), &host, mode);
+    const LoginResult result = ShowLogin(env.dm(), &host, static_cast<LoginMode>(mode));
     if (leftOpen != expectOpenAfterSteps)
         QTest::qFail(leftOpen ? "the steps left the login dialog open"
                               : "the steps closed the login dialog",
@@ -244,7 +244,7 @@ void TestLogin::dialogLayout() {
     QCOMPARE(prompt->palette().color(QPalette::WindowText), QColor(Qt::blue));
     const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
     QVERIFY((dialog.geometry().center() - screenCentre).manhattanLength() <= 4);
-    QCOMPARE(dialog.LoginMode, 0);
+    QCOMPARE(dialog.mode, LoginMode::StartUp);
     QCOMPARE(dialog.FailedAttempts, 0);
     button(dialog, "btnCancel")->click();
     QVERIFY(!dialog.isVisible());

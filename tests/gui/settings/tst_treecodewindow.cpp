@@ -158,13 +158,13 @@ void failIfOpens(QObject *context, const QString &name) {
 
 void manage(TestEnv &env, int mode, Steps steps) {
     whenOpens(qApp, TreeWindow, std::move(steps));
-    ManageTreeCodes(env.dm(), mode);
+    ManageTreeCodes(env.dm(), static_cast<TreeMode>(mode));
 }
 
 QString chooseIn(TestEnv &env, int mode, const QString &initial, Steps steps,
                  bool allowEditing = true) {
     whenOpens(qApp, TreeWindow, std::move(steps));
-    return ChooseTreeNode(env.dm(), mode, initial, allowEditing);
+    return ChooseTreeNode(env.dm(), static_cast<TreeMode>(mode), initial, allowEditing);
 }
 
 QTreeWidget *treeOf(QDialog *window) {
@@ -956,7 +956,7 @@ void TestTreeCodeWindow::askTextTreeButton() {
         QCOMPARE(nameEdit(dialog)->text(), result);
         command(dialog, QStringLiteral("Button1"));
     });
-    const TreePicker treeWindow = [&](int mode, const QString &current) {
+    const TreePicker treeWindow = [&](TreeMode mode, const QString &current) {
         return ChooseTreeNode(env.dm(), mode, current);
     };
     QCOMPARE(AskText(caption, initial, treeWindow), result);
