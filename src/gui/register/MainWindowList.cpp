@@ -12,7 +12,7 @@
 #include "gui/dialogs/ColumnChooserDialog.h"
 #include "gui/dialogs/SortOrderDialog.h"
 #include "gui/security/CommandPermissions.h"
-#include "gui/dialogs/NamePromptDialog.h"
+#include "gui/dialogs/TextPromptDialog.h"
 #include "gui/settings/TreeCodeWindow.h"
 #include "core/app/UserDialogs.h"
 #include "gui/widgets/DataGrid.h"

@@ -5,7 +5,7 @@
 #include "gui/widgets/CodeTree.h"
 #include "core/trees/TreeCodeStore.h"
 #include "core/app/UserDialogs.h"
-#include "gui/dialogs/NamePromptDialog.h"
+#include "gui/dialogs/TextPromptDialog.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -4,7 +4,7 @@
 #include "TestEnv.h"
 #include "core/app/AppPaths.h"
 #include "core/data/RecordSet.h"
-#include "gui/dialogs/ValuePromptDialog.h"
+#include "gui/dialogs/TextPromptDialog.h"
 #include "gui/dialogs/ColumnChooserDialog.h"
 #include "gui/dialogs/SortOrderDialog.h"
 #include "gui/widgets/DataGrid.h"
@@ -373,7 +373,7 @@ void TestGridDialogs::valueDialogReturnsWhatWasConfirmed() {
     QFETCH(QString, how);
     QFETCH(QString, expected);
     TestEnv env(TestEnv::WithoutDatabase);
-    ValuePromptDialog ask;
+    TextPromptDialog ask(TextPromptDialog::Kind::Value);
     onModalDialog([&](QDialog *dialog) {
         QCOMPARE(dialog, static_cast<QDialog *>(&ask));
         auto *edit = dialog->findChild<QLineEdit *>("edtCurValue");
@@ -403,7 +403,7 @@ void TestGridDialogs::valueDialogRefusesBlankText() {
     QFETCH(QString, text);
     QFETCH(QString, how);
     TestEnv env(TestEnv::WithoutDatabase);
-    ValuePromptDialog ask;
+    TextPromptDialog ask(TextPromptDialog::Kind::Value);
     onModalDialog([&](QDialog *dialog) {
         auto *edit = dialog->findChild<QLineEdit *>("edtCurValue");
         QVERIFY(edit);
@@ -446,7 +446,7 @@ void TestGridDialogs::pictureNameMayNotOverwriteAPicture() {
     QVERIFY(existing.open(QIODevice::WriteOnly));
     existing.close();
 
-    ValuePromptDialog ask;
+    TextPromptDialog ask(TextPromptDialog::Kind::Value);
     ask.setPictureExtension(extension);
     onModalDialog([&](QDialog *dialog) {
         auto *edit = dialog->findChild<QLineEdit *>("edtCurValue");
@@ -469,7 +469,7 @@ void TestGridDialogs::pictureNameMayNotOverwriteAPicture() {
 
 void TestGridDialogs::promptAndCaptions() {
     TestEnv env(TestEnv::WithoutDatabase);
-    ValuePromptDialog ask;
+    TextPromptDialog ask(TextPromptDialog::Kind::Value);
     auto *prompt = ask.findChild<QLabel *>("Label1");
     QVERIFY(prompt);
     QCOMPARE(prompt->text(), QStringLiteral("请输入要填写的字段值："));

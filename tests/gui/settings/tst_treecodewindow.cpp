@@ -3,7 +3,7 @@
 // a name, checked against what the database then holds.
 #include "TestEnv.h"
 #include "gui/widgets/CodeTree.h"
-#include "gui/dialogs/NamePromptDialog.h"
+#include "gui/dialogs/TextPromptDialog.h"
 #include "gui/settings/TreeCodeWindow.h"
 
 #include <QAction>
