@@ -3,13 +3,22 @@
 #include "core/app/AppPaths.h"
 #include "core/app/IniFile.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace AppSettings {
 
-const QString ProductName = QStringLiteral("檀昕设备管理软件 ");
-const QString ProductVersion = QStringLiteral("v2.05(企业版) ");
-const QString ApplicationTitle = QStringLiteral("檀昕设备管理软件(企业版)");
+// Functions rather than constants, so the texts follow the translation installed at start-up.
+QString ProductName() {
+    return QCoreApplication::translate("AppSettings", "檀昕设备管理软件 ");
+}
+QString ProductVersion() {
+    return QCoreApplication::translate("AppSettings", "v2.05(企业版) ");
+}
+QString ApplicationTitle() {
+    return QCoreApplication::translate("AppSettings", "檀昕设备管理软件(企业版)");
+}
 
 QString CurrentOperator;
 int BackupPolicy = 0;

@@ -8,9 +8,9 @@ class IniFile;
 // policy read at start-up.
 namespace AppSettings {
 
-extern const QString ProductName;    // prefix of the main window's caption
-extern const QString ProductVersion; // appended to it
-extern const QString ApplicationTitle;
+QString ProductName();    // prefix of the main window's caption
+QString ProductVersion(); // appended to it
+QString ApplicationTitle();
 
 // Config.ini in the application folder, opened on first use.
 IniFile &ConfigFile();

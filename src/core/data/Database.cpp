@@ -13,9 +13,9 @@
 
 namespace {
 
-const QString OperationFailed = QStringLiteral("操作失败，请检查数据连接... ");
-const QString DeleteFailed = QStringLiteral("删除操作失败，请检查数据连接... ");
-const QString OpenFailed = QStringLiteral("打开操作失败，请检查数据连接... ");
+const char *const OperationFailed = QT_TRANSLATE_NOOP("Database", "操作失败，请检查数据连接... ");
+const char *const DeleteFailed = QT_TRANSLATE_NOOP("Database", "删除操作失败，请检查数据连接... ");
+const char *const OpenFailed = QT_TRANSLATE_NOOP("Database", "打开操作失败，请检查数据连接... ");
 
 bool prepareAndBind(QSqlQuery &query, const SqlStatement &statement) {
     if (!query.prepare(statement.text))
@@ -96,7 +96,7 @@ std::optional<QVariant> Database::firstValue(const SqlStatement &statement) {
 bool Database::ExecuteSQL(const SqlStatement &statement) {
     if (run(statement))
         return true;
-    ShowMess(OperationFailed, MessError);
+    ShowMess(tr(OperationFailed), MessError);
     return false;
 }
 
@@ -117,14 +117,14 @@ bool Database::DeleteRecByID(const QString &table, qint64 id) {
     if (isPlainName(table) &&
         run(SqlStatement(QStringLiteral("delete from %1 where F_ID = ?").arg(table), {id})))
         return true;
-    ShowMess(DeleteFailed, MessError);
+    ShowMess(tr(DeleteFailed), MessError);
     return false;
 }
 
 QString Database::GetSQLValue(const SqlStatement &statement) {
     const auto value = firstValue(statement);
     if (!value) {
-        ShowMess(OperationFailed, MessError);
+        ShowMess(tr(OperationFailed), MessError);
         return {};
     }
     return value->isNull() ? QString() : value->toString();
@@ -133,7 +133,7 @@ QString Database::GetSQLValue(const SqlStatement &statement) {
 int Database::GetSQLInt(const SqlStatement &statement) {
     const auto value = firstValue(statement);
     if (!value) {
-        ShowMess(OperationFailed, MessError);
+        ShowMess(tr(OperationFailed), MessError);
         return 0;
     }
     return value->isNull() ? 0 : value->toInt();
@@ -143,7 +143,7 @@ bool Database::OpenQuerySQL(const SqlStatement &statement, RecordSet &records) {
     if (records.open(this, statement, &m_lastError))
         return true;
     qWarning().noquote() << "open failed:" << statement.text << "-" << m_lastError;
-    ShowMess(OpenFailed, MessError);
+    ShowMess(tr(OpenFailed), MessError);
     return false;
 }
 
@@ -153,7 +153,7 @@ std::optional<QList<QSqlRecord>> Database::ReadRecords(const SqlStatement &state
     if (!prepareAndBind(query, statement) || !query.exec()) {
         m_lastError = query.lastError().text();
         qWarning().noquote() << "query failed:" << statement.text << "-" << m_lastError;
-        ShowMess(OperationFailed, MessError);
+        ShowMess(tr(OperationFailed), MessError);
         return std::nullopt;
     }
     QList<QSqlRecord> rows;
@@ -167,7 +167,7 @@ std::optional<QStringList> Database::PickListValues(const SqlStatement &statemen
     query.setForwardOnly(true);
     if (!prepareAndBind(query, statement) || !query.exec()) {
         m_lastError = query.lastError().text();
-        ShowMess(OperationFailed, MessError);
+        ShowMess(tr(OperationFailed), MessError);
         return std::nullopt;
     }
     QStringList values;
@@ -194,7 +194,7 @@ std::optional<Database::Totals> Database::RecordTotals(const SqlStatement &state
                               statement.values);
     if (!prepareAndBind(query, totals) || !query.exec() || !query.next()) {
         m_lastError = query.lastError().text();
-        ShowMess(OperationFailed, MessError);
+        ShowMess(tr(OperationFailed), MessError);
         return std::nullopt;
     }
     Totals result;
@@ -228,6 +228,6 @@ SqlStatement Database::PickListSql(const QString &category) {
 
 QString Database::GetReportDateText(const std::optional<QDate> &from,
                                    const std::optional<QDate> &to) {
-    return QStringLiteral("统计日期：自 ") + reportDate(from, QStringLiteral("启用系统")) +
-           QStringLiteral(" 至 ") + reportDate(to, QStringLiteral("记帐最后一天"));
+    return tr("统计日期：自 %1 至 %2")
+        .arg(reportDate(from, tr("启用系统")), reportDate(to, tr("记帐最后一天")));
 }

@@ -33,10 +33,6 @@ constexpr unsigned long kInitialOutputBytes = 64 * 1024;
 constexpr quint16 kOrientationTag = 0x0112;
 constexpr quint16 kTiffTypeShort = 3;
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("JpegCodec", text);
-}
-
 bool fail(QString *error, const QString &message) {
     if (error)
         *error = message;
@@ -209,12 +205,16 @@ bool readWholeFile(const QString &fileName, QByteArray &bytes, QString *error) {
     const QString shownName = QDir::toNativeSeparators(fileName);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(error, tr("Cannot open %1: %2").arg(shownName, file.errorString()));
+        return fail(error, QCoreApplication::translate("JpegCodec", "Cannot open %1: %2")
+                               .arg(shownName, file.errorString()));
     if (file.size() > kMaxFileBytes)
-        return fail(error, tr("%1 is too large to be a picture.").arg(shownName));
+        return fail(error,
+                    QCoreApplication::translate("JpegCodec", "%1 is too large to be a picture.")
+                        .arg(shownName));
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return fail(error, tr("Cannot read %1: %2").arg(shownName, file.errorString()));
+        return fail(error, QCoreApplication::translate("JpegCodec", "Cannot read %1: %2")
+                               .arg(shownName, file.errorString()));
     return true;
 }
 
@@ -335,7 +335,7 @@ bool isSupportedScale(int denominator) {
 }
 
 QString decodeError(const QString &fileName, const ErrorManager &errors) {
-    return tr("Cannot decode %1: %2")
+    return QCoreApplication::translate("JpegCodec", "Cannot decode %1: %2")
         .arg(QDir::toNativeSeparators(fileName), QString::fromLatin1(errors.message));
 }
 
@@ -407,9 +407,11 @@ bool writeWholeFile(const QString &fileName, const QByteArray &bytes, QString *e
     const QString shownName = QDir::toNativeSeparators(fileName);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(error, tr("Cannot write %1: %2").arg(shownName, file.errorString()));
+        return fail(error, QCoreApplication::translate("JpegCodec", "Cannot write %1: %2")
+                               .arg(shownName, file.errorString()));
     if (file.write(bytes) != bytes.size() || !file.commit())
-        return fail(error, tr("Cannot write %1: %2").arg(shownName, file.errorString()));
+        return fail(error, QCoreApplication::translate("JpegCodec", "Cannot write %1: %2")
+                               .arg(shownName, file.errorString()));
     return true;
 }
 
@@ -435,8 +437,9 @@ bool ReadJpegInfo(const QString &fileName, JpegInfo &info) {
 
 bool DecodeJpeg(const QString &fileName, QImage &image, int scaleDenominator, QString *error) {
     if (!isSupportedScale(scaleDenominator))
-        return fail(error,
-                    tr("Unsupported scale 1/%1; use 1/1, 1/2, 1/4 or 1/8.").arg(scaleDenominator));
+        return fail(error, QCoreApplication::translate(
+                               "JpegCodec", "Unsupported scale 1/%1; use 1/1, 1/2, 1/4 or 1/8.")
+                               .arg(scaleDenominator));
     QByteArray bytes;
     if (!readWholeFile(fileName, bytes, error))
         return false;
@@ -490,15 +493,15 @@ QImage ApplyExifOrientation(const QImage &image, int orientation) {
 
 bool EncodeJpeg(const QImage &image, const QString &fileName, int quality, QString *error) {
     if (image.isNull())
-        return fail(
-            error,
-            tr("There is no picture to save as %1.").arg(QDir::toNativeSeparators(fileName)));
+        return fail(error,
+                    QCoreApplication::translate("JpegCodec", "There is no picture to save as %1.")
+                        .arg(QDir::toNativeSeparators(fileName)));
     const QImage source = toJpegInputLayout(image);
     QByteArray encoded;
     QString message;
     if (!compressToMemory(source, std::clamp(quality, 1, 100), encoded, message))
-        return fail(error,
-                    tr("Cannot encode %1: %2").arg(QDir::toNativeSeparators(fileName), message));
+        return fail(error, QCoreApplication::translate("JpegCodec", "Cannot encode %1: %2")
+                               .arg(QDir::toNativeSeparators(fileName), message));
     return writeWholeFile(fileName, encoded, error);
 }
 

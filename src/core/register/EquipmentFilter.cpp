@@ -1,5 +1,7 @@
 #include "core/register/EquipmentFilter.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct SearchField {
@@ -12,23 +14,24 @@ constexpr TextMatch Starts = TextMatch::BeginsWith;
 constexpr TextMatch Anywhere = TextMatch::Contains;
 
 const SearchField searchFields[] = {
-    {"设备编号", "f_code", Starts},      {"设备名称", "f_name", Anywhere},
-    {"设备规格", "F_spec", Starts},      {"主机编号", "F_JScode", Anywhere},
-    {"制造厂家", "F_factory", Anywhere}, {"安装地点", "F_address", Starts},
-    {"验收使用情况", "F_memo1", Anywhere}, {"备注信息", "F_memo2", Anywhere},
+    {QT_TRANSLATE_NOOP("EquipmentFilter", "设备编号"), "f_code", Starts},
+    {QT_TRANSLATE_NOOP("EquipmentFilter", "设备名称"), "f_name", Anywhere},
+    {QT_TRANSLATE_NOOP("EquipmentFilter", "设备规格"), "F_spec", Starts},
+    {QT_TRANSLATE_NOOP("EquipmentFilter", "主机编号"), "F_JScode", Anywhere},
+    {QT_TRANSLATE_NOOP("EquipmentFilter", "制造厂家"), "F_factory", Anywhere},
+    {QT_TRANSLATE_NOOP("EquipmentFilter", "安装地点"), "F_address", Starts},
+    {QT_TRANSLATE_NOOP("EquipmentFilter", "验收使用情况"), "F_memo1", Anywhere},
+    {QT_TRANSLATE_NOOP("EquipmentFilter", "备注信息"), "F_memo2", Anywhere},
 };
 
 const char *const listColumns[] = {"F_useStatus", "F_useEmp", "F_operEmp"};
 
 } // namespace
 
-const QStringList &EquipmentFilter::searchFieldCaptions() {
-    static const QStringList captions = [] {
-        QStringList result;
-        for (const SearchField &field : searchFields)
-            result << QString::fromUtf8(field.caption);
-        return result;
-    }();
+QStringList EquipmentFilter::searchFieldCaptions() {
+    QStringList captions;
+    for (const SearchField &field : searchFields)
+        captions << QCoreApplication::translate("EquipmentFilter", field.caption);
     return captions;
 }
 

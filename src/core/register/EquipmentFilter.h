@@ -13,7 +13,7 @@
 // (reports print "the list as filtered") without losing a value.
 struct EquipmentFilter {
     // The search fields, in the order of the search-field box.
-    static const QStringList &searchFieldCaptions();
+    static QStringList searchFieldCaptions();
 
     int searchField = -1; // index into searchFieldCaptions(); -1 for none
     QString searchText;   // trimmed when applied

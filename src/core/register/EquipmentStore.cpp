@@ -4,6 +4,7 @@
 #include "core/data/RecordSet.h"
 #include "core/schema/Schema.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 namespace {
@@ -138,16 +139,21 @@ EquipmentRecord LoadEquipment(const RecordSet &records, int row) {
 std::optional<EquipmentProblem> CheckEquipment(Database &dm, const EquipmentRecord &record,
                                                std::optional<qint64> editId) {
     if (record.name.trimmed().isEmpty())
-        return EquipmentProblem{EquipmentProblem::Name, QStringLiteral("当前设备名称不能为空！")};
+        return EquipmentProblem{
+            EquipmentProblem::Name,
+            QCoreApplication::translate("EquipmentStore", "当前设备名称不能为空！")};
     const QString code = record.code.trimmed();
     if (code.isEmpty())
-        return EquipmentProblem{EquipmentProblem::Code, QStringLiteral("当前设备编号不能为空！")};
+        return EquipmentProblem{
+            EquipmentProblem::Code,
+            QCoreApplication::translate("EquipmentStore", "当前设备编号不能为空！")};
     const int other = dm.GetSQLInt(
         SqlStatement(QStringLiteral("select F_ID from Sets where F_code = ? and F_ID <> ?"),
                      {code, editId.value_or(0)}));
     if (other > 0)
-        return EquipmentProblem{EquipmentProblem::Code,
-                                QStringLiteral("设备编号重复，请重新输入！")};
+        return EquipmentProblem{
+            EquipmentProblem::Code,
+            QCoreApplication::translate("EquipmentStore", "设备编号重复，请重新输入！")};
     return std::nullopt;
 }
 

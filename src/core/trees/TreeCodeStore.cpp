@@ -4,6 +4,8 @@
 #include "core/data/Database.h"
 #include "core/data/RecordSet.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -11,8 +13,10 @@ namespace {
 constexpr int CodeDigits = 3;
 constexpr int LargestLevelNumber = 999;
 
-const QString LevelFull = QStringLiteral("该级编码已满（最多999个），不能再增加节点！");
-const QString CodeNotNumeric = QStringLiteral("该级已有编码不是数字，不能生成新编码！");
+const char *const LevelFull =
+    QT_TRANSLATE_NOOP("TreeCodeStore", "该级编码已满（最多999个），不能再增加节点！");
+const char *const CodeNotNumeric =
+    QT_TRANSLATE_NOOP("TreeCodeStore", "该级已有编码不是数字，不能生成新编码！");
 
 bool isAllDigits(const QString &text) {
     return std::all_of(text.cbegin(), text.cend(),
@@ -72,12 +76,12 @@ std::optional<QString> NextTreeCode(Database &dm, const QString &code, const QSt
         largest = prefix + QString(CodeDigits, QLatin1Char('0'));
     const QString last = largest.left(length).right(CodeDigits);
     if (!isAllDigits(last)) {
-        ShowMess(CodeNotNumeric, MessWarning);
+        ShowMess(QCoreApplication::translate("TreeCodeStore", CodeNotNumeric), MessWarning);
         return std::nullopt;
     }
     const int next = last.toInt() + 1;
     if (next > LargestLevelNumber) {
-        ShowMess(LevelFull, MessWarning);
+        ShowMess(QCoreApplication::translate("TreeCodeStore", LevelFull), MessWarning);
         return std::nullopt;
     }
     return prefix + QStringLiteral("%1").arg(next, CodeDigits, 10, QLatin1Char('0'));

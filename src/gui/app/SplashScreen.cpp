@@ -44,13 +44,13 @@ void SplashScreen::paintEvent(QPaintEvent *) {
     title.setBold(true);
     painter.setFont(title);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 70, width(), 50), Qt::AlignCenter, AppSettings::ApplicationTitle);
+    painter.drawText(QRect(0, 70, width(), 50), Qt::AlignCenter, AppSettings::ApplicationTitle());
 
     QFont version = font();
     version.setPixelSize(14);
     painter.setFont(version);
     painter.drawText(QRect(0, 125, width(), 24), Qt::AlignCenter,
-                     AppSettings::ProductVersion.trimmed());
+                     AppSettings::ProductVersion().trimmed());
     painter.setPen(QColor(128, 128, 128));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

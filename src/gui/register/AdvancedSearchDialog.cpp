@@ -28,7 +28,9 @@ namespace {
 
 using Usage = AdvancedQueryInput::Usage;
 
-const char *const UsageCaptions[] = {"全    部", "正常使用", "停    用"};
+const char *const UsageCaptions[] = {QT_TRANSLATE_NOOP("AdvancedSearchDialog", "全    部"),
+                                     QT_TRANSLATE_NOOP("AdvancedSearchDialog", "正常使用"),
+                                     QT_TRANSLATE_NOOP("AdvancedSearchDialog", "停    用")};
 const char *const UsageNames[] = {"rbAll", "rbInUse", "rbStopped"};
 
 QLineEdit *lineEdit(QWidget *parent, const QString &name) {
@@ -65,7 +67,7 @@ QLabel *buddyLabel(const QString &caption, QWidget *buddy, QWidget *parent) {
 AdvancedSearchDialog::AdvancedSearchDialog(Database &dm, TreePicker picker, QWidget *parent)
     : QDialog(parent), m_dm(dm), m_picker(std::move(picker)) {
     setObjectName(QStringLiteral("DLGsetCX"));
-    setWindowTitle(QStringLiteral("设备查询对话框"));
+    setWindowTitle(tr("设备查询对话框"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildFields());
     layout->addWidget(buildUsage());
@@ -85,20 +87,24 @@ QGroupBox *AdvancedSearchDialog::buildFields() {
         QWidget *field;
         QToolButton *button;
     } entries[] = {
-        {"设备编号：", edtCode, nullptr},      {"设备名称：", edtName, nullptr},
-        {"主机编号：", edtJScode, nullptr},    {"设备类型：", edtType, SpeedButton3},
-        {"设备规格：", edtSpec, nullptr},      {"制造厂家：", edtFactory, nullptr},
-        {"安装地点：", edtAddress, nullptr},   {"使用部门：", edtUseDept, SpeedButton1},
-        {"设备状态：", cbbUseStatus, nullptr}, {"使用人员：", cbbUseEmp, nullptr},
-        {"制单人员：", cbbOperEmp, nullptr},
+        {QT_TRANSLATE_NOOP("AdvancedSearchDialog", "设备编号："), edtCode, nullptr},
+        {QT_TRANSLATE_NOOP("AdvancedSearchDialog", "设备名称："), edtName, nullptr},
+        {QT_TRANSLATE_NOOP("AdvancedSearchDialog", "主机编号："), edtJScode, nullptr},
+        {QT_TRANSLATE_NOOP("AdvancedSearchDialog", "设备类型："), edtType, SpeedButton3},
+        {QT_TRANSLATE_NOOP("AdvancedSearchDialog", "设备规格："), edtSpec, nullptr},
+        {QT_TRANSLATE_NOOP("AdvancedSearchDialog", "制造厂家："), edtFactory, nullptr},
+        {QT_TRANSLATE_NOOP("AdvancedSearchDialog", "安装地点："), edtAddress, nullptr},
+        {QT_TRANSLATE_NOOP("AdvancedSearchDialog", "使用部门："), edtUseDept, SpeedButton1},
+        {QT_TRANSLATE_NOOP("AdvancedSearchDialog", "设备状态："), cbbUseStatus, nullptr},
+        {QT_TRANSLATE_NOOP("AdvancedSearchDialog", "使用人员："), cbbUseEmp, nullptr},
+        {QT_TRANSLATE_NOOP("AdvancedSearchDialog", "制单人员："), cbbOperEmp, nullptr},
     };
     auto *grid = new QGridLayout(group);
     int position = 0;
     for (const auto &entry : entries) {
         const int row = position / 2;
         const int column = (position % 2) * 3;
-        grid->addWidget(buddyLabel(QString::fromUtf8(entry.caption), entry.field, group), row,
-                        column);
+        grid->addWidget(buddyLabel(tr(entry.caption), entry.field, group), row, column);
         grid->addWidget(entry.field, row, column + 1);
         if (entry.button)
             grid->addWidget(entry.button, row, column + 2);
@@ -106,8 +112,9 @@ QGroupBox *AdvancedSearchDialog::buildFields() {
     }
     int row = (position + 1) / 2;
     for (const auto &[caption, field] :
-         {std::pair{"验收使用情况：", edtMemo1}, std::pair{"备注信息：", edtMemo2}}) {
-        grid->addWidget(buddyLabel(QString::fromUtf8(caption), field, group), row, 0);
+         {std::pair{QT_TRANSLATE_NOOP("AdvancedSearchDialog", "验收使用情况："), edtMemo1},
+          std::pair{QT_TRANSLATE_NOOP("AdvancedSearchDialog", "备注信息："), edtMemo2}}) {
+        grid->addWidget(buddyLabel(tr(caption), field, group), row, 0);
         grid->addWidget(field, row++, 1, 1, 5);
     }
     grid->setColumnStretch(1, 1);
@@ -152,7 +159,7 @@ QGroupBox *AdvancedSearchDialog::buildUsage() {
     m_usage = new QButtonGroup(RadioGroup1);
     auto *row = new QHBoxLayout(RadioGroup1);
     for (int index = 0; index < int(std::size(UsageCaptions)); ++index) {
-        auto *choice = new QRadioButton(QString::fromUtf8(UsageCaptions[index]), RadioGroup1);
+        auto *choice = new QRadioButton(tr(UsageCaptions[index]), RadioGroup1);
         choice->setObjectName(QString::fromLatin1(UsageNames[index]));
         m_usage->addButton(choice, index);
         row->addWidget(choice);
@@ -168,10 +175,10 @@ QGroupBox *AdvancedSearchDialog::buildDates() {
     dtptoDate = dateEdit(group, QStringLiteral("dtptoDate"));
     dtpfromDate1 = dateEdit(group, QStringLiteral("dtpfromDate1"));
     dtptoDate1 = dateEdit(group, QStringLiteral("dtptoDate1"));
-    CheckBox1 = rangeBox(group, QStringLiteral("CheckBox1"), QStringLiteral("购置日期：自"),
-                         dtpfromDate, dtptoDate);
-    CheckBox2 = rangeBox(group, QStringLiteral("CheckBox2"), QStringLiteral("启用日期：自"),
-                         dtpfromDate1, dtptoDate1);
+    CheckBox1 =
+        rangeBox(group, QStringLiteral("CheckBox1"), tr("购置日期：自"), dtpfromDate, dtptoDate);
+    CheckBox2 =
+        rangeBox(group, QStringLiteral("CheckBox2"), tr("启用日期：自"), dtpfromDate1, dtptoDate1);
 
     auto *grid = new QGridLayout(group);
     const struct {
@@ -183,7 +190,7 @@ QGroupBox *AdvancedSearchDialog::buildDates() {
     for (const auto &range : ranges) {
         grid->addWidget(range.box, row, 0);
         grid->addWidget(range.from, row, 1);
-        grid->addWidget(new QLabel(QStringLiteral("至"), group), row, 2);
+        grid->addWidget(new QLabel(tr("至"), group), row, 2);
         grid->addWidget(range.to, row++, 3);
     }
     grid->setColumnStretch(1, 1);
@@ -201,9 +208,9 @@ QCheckBox *AdvancedSearchDialog::rangeBox(QWidget *parent, const QString &name, 
 }
 
 QHBoxLayout *AdvancedSearchDialog::buildButtons() {
-    Button1 = new QPushButton(QStringLiteral("查询(&P)"), this);
+    Button1 = new QPushButton(tr("查询(&P)"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("关闭(&C)"), this);
+    Button2 = new QPushButton(tr("关闭(&C)"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);

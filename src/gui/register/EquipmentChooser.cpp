@@ -40,7 +40,7 @@ EquipmentChooser::EquipmentChooser(Database &dm, std::function<void(QWidget *)> 
     : QDialog(parent), m_dm(dm), m_addEquipment(std::move(addEquipment)),
       m_records(new RecordSet(this)) {
     setObjectName(QStringLiteral("DLGsetXZ"));
-    setWindowTitle(QStringLiteral("设备选择"));
+    setWindowTitle(tr("设备选择"));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buildSearchBar());
     layout->addWidget(buildBrowser(), 1);
@@ -53,13 +53,15 @@ QHBoxLayout *EquipmentChooser::buildSearchBar() {
     edtCode = searchBox(this, QStringLiteral("edtCode"));
     edtName = searchBox(this, QStringLiteral("edtName"));
     edtAddress = searchBox(this, QStringLiteral("edtAddress"));
-    BitBtn3 = button(this, QStringLiteral("BitBtn3"), QStringLiteral("查询"));
+    BitBtn3 = button(this, QStringLiteral("BitBtn3"), tr("查询"));
 
     auto *bar = new QHBoxLayout;
     const std::pair<const char *, QLineEdit *> boxes[] = {
-        {"设备编号：", edtCode}, {"设备名称：", edtName}, {"机身编号：", edtAddress}};
+        {QT_TRANSLATE_NOOP("EquipmentChooser", "设备编号："), edtCode},
+        {QT_TRANSLATE_NOOP("EquipmentChooser", "设备名称："), edtName},
+        {QT_TRANSLATE_NOOP("EquipmentChooser", "机身编号："), edtAddress}};
     for (const auto &[caption, box] : boxes) {
-        auto *label = new QLabel(QString::fromUtf8(caption), this);
+        auto *label = new QLabel(tr(caption), this);
         label->setBuddy(box);
         bar->addWidget(label);
         bar->addWidget(box, 1);
@@ -80,7 +82,7 @@ QWidget *EquipmentChooser::buildBrowser() {
     tvTree->setHeaderHidden(true);
     tvTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tvTree->setFixedWidth(180);
-    LoadCodeTree(m_dm, tvTree, QStringLiteral("设备类型"), QStringLiteral("type"));
+    LoadCodeTree(m_dm, tvTree, tr("设备类型"), QStringLiteral("type"));
     // Starting on the root lists every item in use when the dialog opens.
     tvTree->setCurrentItem(tvTree->topLevelItem(0));
     // Only a double-click narrows the list, so browsing the tree keeps what is listed.
@@ -99,9 +101,9 @@ QWidget *EquipmentChooser::buildBrowser() {
 }
 
 QHBoxLayout *EquipmentChooser::buildButtons() {
-    BitBtn4 = button(this, QStringLiteral("BitBtn4"), QStringLiteral("新增单位"));
-    BitBtn1 = button(this, QStringLiteral("BitBtn1"), QStringLiteral("确定"));
-    BitBtn2 = button(this, QStringLiteral("BitBtn2"), QStringLiteral("取消"));
+    BitBtn4 = button(this, QStringLiteral("BitBtn4"), tr("新增单位"));
+    BitBtn1 = button(this, QStringLiteral("BitBtn1"), tr("确定"));
+    BitBtn2 = button(this, QStringLiteral("BitBtn2"), tr("取消"));
     BitBtn1->setDefault(true);
     BitBtn4->setEnabled(static_cast<bool>(m_addEquipment));
     // The new item shows up with the next search; the list is not refreshed behind the user.

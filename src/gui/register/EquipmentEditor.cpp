@@ -30,7 +30,7 @@
 
 namespace {
 
-const QString SaveFailed = QStringLiteral("保存失败，请检测数据库连接！");
+const char *const SaveFailed = QT_TRANSLATE_NOOP("EquipmentEditor", "保存失败，请检测数据库连接！");
 
 // Controls carry their design names, the names the rest of the program knows them by.
 template <typename Widget> Widget *named(Widget *widget, const char *name) {
@@ -128,7 +128,7 @@ void EquipmentEditor::createControls() {
     cbbOperEmp = list("cbbOperEmp");
     Memo2 = memo("Memo2");
     dtpeditdate = date("dtpeditdate");
-    cbUseFlag = named(new QCheckBox(QStringLiteral("是否停用"), this), "cbUseFlag");
+    cbUseFlag = named(new QCheckBox(tr("是否停用"), this), "cbUseFlag");
 }
 
 QGridLayout *EquipmentEditor::buildRows() {
@@ -138,46 +138,46 @@ QGridLayout *EquipmentEditor::buildRows() {
     for (int column : {1, 3, 5})
         grid->setColumnStretch(column, 1);
 
-    place(grid, 0, 0, QStringLiteral("设备编号："), edtCode);
-    place(grid, 0, 1, QStringLiteral("设备名称："), edtName);
-    place(grid, 0, 2, QStringLiteral("主机编号："), edtJScode);
-    place(grid, 1, 0, QStringLiteral("设备类型："), cbeType, 2);
-    place(grid, 1, 2, QStringLiteral("设备规格："), edtSpec);
-    place(grid, 2, 0, QStringLiteral("制造厂家："), edtFactory);
-    place(grid, 2, 1, QStringLiteral("出厂日期："), dtpBuildDate);
-    place(grid, 2, 2, QStringLiteral("购置日期："), dtpBuyDate);
+    place(grid, 0, 0, tr("设备编号："), edtCode);
+    place(grid, 0, 1, tr("设备名称："), edtName);
+    place(grid, 0, 2, tr("主机编号："), edtJScode);
+    place(grid, 1, 0, tr("设备类型："), cbeType, 2);
+    place(grid, 1, 2, tr("设备规格："), edtSpec);
+    place(grid, 2, 0, tr("制造厂家："), edtFactory);
+    place(grid, 2, 1, tr("出厂日期："), dtpBuildDate);
+    place(grid, 2, 2, tr("购置日期："), dtpBuyDate);
 
-    place(grid, 3, 0, QStringLiteral("数    量："), rceAmount);
+    place(grid, 3, 0, tr("数    量："), rceAmount);
     auto *priceAndUnit = new QHBoxLayout;
     priceAndUnit->setSpacing(2);
     priceAndUnit->addWidget(cePrice, 3);
     priceAndUnit->addWidget(cbbUnit, 2);
-    grid->addWidget(captionFor(QStringLiteral("单    价："), cePrice), 3, 2);
+    grid->addWidget(captionFor(tr("单    价："), cePrice), 3, 2);
     grid->addLayout(priceAndUnit, 3, 3);
-    place(grid, 3, 2, QStringLiteral("设备原值："), ceOriginValue);
+    place(grid, 3, 2, tr("设备原值："), ceOriginValue);
 
-    place(grid, 4, 0, QStringLiteral("其他费用："), ceSZ1);
-    place(grid, 4, 1, QStringLiteral("金额合计："), ceTotalPrice);
-    place(grid, 5, 0, QStringLiteral("启用日期："), dtpBeginDate);
-    place(grid, 5, 1, QStringLiteral("安装地点："), edtAddress, 2);
-    place(grid, 6, 0, QStringLiteral("使用部门："), cbeUseDept, 2);
-    place(grid, 6, 2, QStringLiteral("设备状态："), cbbUseStatus);
-    place(grid, 7, 0, QStringLiteral("验收使用情况："), memo1, 3);
-    place(grid, 8, 0, QStringLiteral("使用人员："), cbbUseEmp);
-    place(grid, 8, 1, QStringLiteral("制单人员："), cbbOperEmp);
-    place(grid, 9, 0, QStringLiteral("备注信息："), Memo2, 3);
-    place(grid, 10, 0, QStringLiteral("编辑日期："), dtpeditdate);
+    place(grid, 4, 0, tr("其他费用："), ceSZ1);
+    place(grid, 4, 1, tr("金额合计："), ceTotalPrice);
+    place(grid, 5, 0, tr("启用日期："), dtpBeginDate);
+    place(grid, 5, 1, tr("安装地点："), edtAddress, 2);
+    place(grid, 6, 0, tr("使用部门："), cbeUseDept, 2);
+    place(grid, 6, 2, tr("设备状态："), cbbUseStatus);
+    place(grid, 7, 0, tr("验收使用情况："), memo1, 3);
+    place(grid, 8, 0, tr("使用人员："), cbbUseEmp);
+    place(grid, 8, 1, tr("制单人员："), cbbOperEmp);
+    place(grid, 9, 0, tr("备注信息："), Memo2, 3);
+    place(grid, 10, 0, tr("编辑日期："), dtpeditdate);
     grid->addWidget(cbUseFlag, 10, 5, Qt::AlignRight);
     return grid;
 }
 
 // 连续新增 and the navigator share their place: one is for new items, the other for editing.
 QHBoxLayout *EquipmentEditor::buildBottomStrip() {
-    CheckBox1 = named(new QCheckBox(QStringLiteral("连续新增"), this), "CheckBox1");
+    CheckBox1 = named(new QCheckBox(tr("连续新增"), this), "CheckBox1");
     CheckBox1->setChecked(true);
     DBNavigator1 = named(new RecordNavigator(this), "DBNavigator1");
-    Button1 = named(new QPushButton(QStringLiteral("确定"), this), "Button1");
-    Button2 = named(new QPushButton(QStringLiteral("取消"), this), "Button2");
+    Button1 = named(new QPushButton(tr("确定"), this), "Button1");
+    Button2 = named(new QPushButton(tr("取消"), this), "Button2");
 
     auto *strip = new QHBoxLayout;
     strip->addWidget(CheckBox1);
@@ -243,7 +243,7 @@ void EquipmentEditor::SetFromSelectionDialog() {
 
 void EquipmentEditor::SetEditMode(bool edit) {
     m_isEditMode = edit;
-    setWindowTitle(edit ? QStringLiteral("设备档案 - 修改") : QStringLiteral("设备档案 - 新增"));
+    setWindowTitle(edit ? tr("设备档案 - 修改") : tr("设备档案 - 新增"));
     CheckBox1->setVisible(!edit && !m_fromSelectionDialog);
     DBNavigator1->setVisible(edit && !m_fromSelectionDialog);
 }
@@ -376,7 +376,7 @@ void EquipmentEditor::onOk() {
     }
     const std::optional<qint64> id = SaveEquipment(m_dm, record, editId);
     if (!id) {
-        ShowMess(SaveFailed, MessError);
+        ShowMess(tr(SaveFailed), MessError);
         return;
     }
     afterSave(*id, record.code.trimmed());

@@ -53,7 +53,7 @@ namespace {
 // The question asked before the program is left; true when the user answers yes.
 bool confirmExit() {
     return ShowMess(QCoreApplication::translate("MainWindow", "真的要退出“%1”软件吗？")
-                        .arg(AppSettings::ProductName),
+                        .arg(AppSettings::ProductName()),
                     MessQuestion) == MessYes;
 }
 
@@ -621,7 +621,7 @@ void MainWindow::buildStatusBar() {
         statusBar()->addWidget(panel);
         m_statusPanels << panel;
     }
-    auto *banner = new QLabel(AppSettings::ProductName + AppSettings::ProductVersion, this);
+    auto *banner = new QLabel(AppSettings::ProductName() + AppSettings::ProductVersion(), this);
     banner->setObjectName(QStringLiteral("StatusPanel4"));
     banner->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     statusBar()->addPermanentWidget(banner);
@@ -686,7 +686,7 @@ void MainWindow::showEvent(QShowEvent *event) {
 }
 
 void MainWindow::onFirstShow() {
-    setWindowTitle(AppSettings::ProductName + AppSettings::ProductVersion);
+    setWindowTitle(AppSettings::ProductName() + AppSettings::ProductVersion());
     m_statusPanels[1]->setText(QLatin1Char(' ') + AppSettings::CurrentOperator);
     showClock();
     Timer1->start(1000);

@@ -43,7 +43,9 @@ namespace {
 enum DetailPage { Accessories = 0, Pictures = 1, Documents = 2, Notes = 3 };
 
 const char *const ListCategories[] = {"usestatus", "useemp", "operemp"};
-const char *const ListCaptions[] = {"设备状态", "使用人员", "制单人员"};
+const char *const ListCaptions[] = {QT_TRANSLATE_NOOP("MainWindow", "设备状态"),
+                                    QT_TRANSLATE_NOOP("MainWindow", "使用人员"),
+                                    QT_TRANSLATE_NOOP("MainWindow", "制单人员")};
 
 // The path of the node a tree has selected, or nothing for the root or no selection.
 QString selectedPath(const QTreeWidget *tree) {
@@ -102,7 +104,7 @@ void MainWindow::ReopenList(qint64 id) {
 void MainWindow::showCount() {
     if (!m_qryMain->isActive())
         return;
-    lblSETnum->setText(QStringLiteral("设备总数： %1 件 ").arg(DBGridEh1->totalRowCount()));
+    lblSETnum->setText(tr("设备总数： %1 件 ").arg(DBGridEh1->totalRowCount()));
 }
 
 void MainWindow::openDetails() {
@@ -120,7 +122,7 @@ void MainWindow::FillItemList(int kind) {
     const auto values = m_dm.PickListValues(Database::PickListSql(ListCategories[index]));
     m_fillingItems = true;
     vleList->setRowCount(0);
-    vleList->setHorizontalHeaderLabels({QString(), QString::fromUtf8(ListCaptions[index])});
+    vleList->setHorizontalHeaderLabels({QString(), tr(ListCaptions[index])});
     const auto addRow = [this](const QString &key, const QString &value) {
         const int row = vleList->rowCount();
         vleList->insertRow(row);
@@ -130,7 +132,7 @@ void MainWindow::FillItemList(int kind) {
         vleList->setItem(row, 0, keyItem);
         vleList->setItem(row, 1, new QTableWidgetItem(value));
     };
-    addRow(QStringLiteral("0"), QStringLiteral("全部"));
+    addRow(QStringLiteral("0"), tr("全部"));
     vleList->setCurrentCell(0, 1);
     RefreshList();
     for (int i = 0; values && i < values->size(); ++i)
@@ -213,15 +215,15 @@ void MainWindow::deleteCurrentItem() {
     if (m_qryMain->isEmpty())
         return;
     const QString name = m_qryMain->currentValue(QStringLiteral("F_Name")).toString();
-    if (ShowMess(QStringLiteral("删除当前设备资料，将删除当前设备所有的相关记录，\n"
-                                "真的要删除当前设备“%1”的相关资料吗？")
+    if (ShowMess(tr("删除当前设备资料，将删除当前设备所有的相关记录，\n"
+                    "真的要删除当前设备“%1”的相关资料吗？")
                      .arg(name),
                  MessQuestion, MessNo) != MessYes)
         return;
     const qint64 identity = m_qryMain->currentValue(QStringLiteral("F_cltID")).toLongLong();
     const qint64 id = m_qryMain->currentValue(QStringLiteral("F_ID")).toLongLong();
     if (!DeleteEquipment(m_dm, identity, id)) {
-        ShowMess(QStringLiteral("操作失败，请检查连接..."), MessError);
+        ShowMess(tr("操作失败，请检查连接..."), MessError);
         return;
     }
     RefreshList();
@@ -240,7 +242,7 @@ void MainWindow::newItem() { openEquipmentEditor(EquipmentEditor::Mode::NewItem,
 
 void MainWindow::editItem() {
     if (m_qryMain->isEmpty()) {
-        ShowMess(QStringLiteral("此表为空，没有记录需要修改！"), MessError);
+        ShowMess(tr("此表为空，没有记录需要修改！"), MessError);
         return;
     }
     openEquipmentEditor(EquipmentEditor::Mode::EditItem, treePicker());
@@ -248,7 +250,7 @@ void MainWindow::editItem() {
 
 void MainWindow::copyItem() {
     if (m_qryMain->isEmpty()) {
-        ShowMess(QStringLiteral("设备记录是空，不能复制！"), MessInfo);
+        ShowMess(tr("设备记录是空，不能复制！"), MessInfo);
         return;
     }
     openEquipmentEditor(EquipmentEditor::Mode::CopyItem, treePicker());
@@ -259,7 +261,7 @@ void MainWindow::sortList() { DBGridEh1->setSortSpec(ChooseSortOrder(DBGridEh1, 
 void MainWindow::chooseListColumns() { ShowFieldList(DBGridEh1); }
 
 void MainWindow::saveListLayout() {
-    if (ShowMess(QStringLiteral("真的要保存当前网格设置吗？"), MessQuestion) == MessYes)
+    if (ShowMess(tr("真的要保存当前网格设置吗？"), MessQuestion) == MessYes)
         SaveGridLayout(m_dm, DBGridEh1, QStringLiteral("setmain"));
 }
 
@@ -275,7 +277,7 @@ void MainWindow::chooseDetailColumns() {
 
 void MainWindow::saveDetailLayout() {
     DataGrid *grid = currentDetailGrid();
-    if (!grid || ShowMess(QStringLiteral("真的要保存当前网格设置吗？"), MessQuestion) != MessYes)
+    if (!grid || ShowMess(tr("真的要保存当前网格设置吗？"), MessQuestion) != MessYes)
         return;
     SaveGridLayout(m_dm, grid,
                    grid == DBGridEh2 ? QStringLiteral("detail1") : QStringLiteral("detail2"));
@@ -301,24 +303,23 @@ void MainWindow::reloadTree(QTreeWidget *tree, const QString &caption, const QSt
 
 void MainWindow::manageTypes() {
     ManageTreeCodes(m_dm, TreeMode::ManageTypes, this);
-    reloadTree(tvTree, QStringLiteral("设备类型"), QStringLiteral("type"));
+    reloadTree(tvTree, tr("设备类型"), QStringLiteral("type"));
 }
 
 void MainWindow::manageDepartments() {
     ManageTreeCodes(m_dm, TreeMode::ManageDepartments, this);
-    reloadTree(tvTree1, QStringLiteral("部门机构"), QStringLiteral("depttype"));
+    reloadTree(tvTree1, tr("部门机构"), QStringLiteral("depttype"));
 }
 
 void MainWindow::changeSelectedTypes() {
-    changeSelected(EquipmentPath::Type, QStringLiteral("设备类型"),
-                   QStringLiteral("真的要改变当前所选设备的设备类型吗？"),
-                   QStringLiteral("请选择需要更改设备类型的设备资料！"));
+    changeSelected(EquipmentPath::Type, tr("设备类型"), tr("真的要改变当前所选设备的设备类型吗？"),
+                   tr("请选择需要更改设备类型的设备资料！"));
 }
 
 void MainWindow::changeSelectedDepartments() {
-    changeSelected(EquipmentPath::Department, QStringLiteral("使用部门"),
-                   QStringLiteral("真的要改变当前所选设备的使用部门吗？"),
-                   QStringLiteral("请选择需要更改使用部门的设备资料！"));
+    changeSelected(EquipmentPath::Department, tr("使用部门"),
+                   tr("真的要改变当前所选设备的使用部门吗？"),
+                   tr("请选择需要更改使用部门的设备资料！"));
 }
 
 // Each selected item is changed on its own: one that cannot take the value (a path too long
@@ -344,8 +345,7 @@ void MainWindow::changeSelected(EquipmentPath column, const QString &caption,
     }
     ReopenList(m_qryMain->currentValue(QStringLiteral("F_ID")).toLongLong());
     if (failed > 0)
-        ShowMess(QStringLiteral("有 %1 条设备资料未能更改，请检查所填内容是否过长！").arg(failed),
-                 MessWarning);
+        ShowMess(tr("有 %1 条设备资料未能更改，请检查所填内容是否过长！").arg(failed), MessWarning);
 }
 
 void MainWindow::toggleNavigationPane(bool shown) {
@@ -361,11 +361,10 @@ void MainWindow::startDesktopTool(const QStringList &candidates, const QString &
         if (program.isEmpty())
             continue;
         if (!UserDialogs::current().startProgram(program, {}))
-            ShowMess(QStringLiteral("无法启动%1“%2”。").arg(what, program), MessWarning);
+            ShowMess(tr("无法启动%1“%2”。").arg(what, program), MessWarning);
         return;
     }
-    ShowMess(QStringLiteral("没有找到%1程序，请安装以下程序之一：%2。")
-                 .arg(what, candidates.join(QStringLiteral("、"))),
+    ShowMess(tr("没有找到%1程序，请安装以下程序之一：%2。").arg(what, candidates.join(tr("、"))),
              MessInfo);
 }
 
@@ -374,15 +373,16 @@ void MainWindow::openHelpFile(const QString &name) {
     if (!QFileInfo::exists(path))
         path = QDir::current().filePath(name);
     if (!QFileInfo::exists(path)) {
-        ShowMess(QStringLiteral("没有找到文件“%1”。").arg(name), MessWarning);
+        ShowMess(tr("没有找到文件“%1”。").arg(name), MessWarning);
         return;
     }
     UserDialogs::current().openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
 }
 
 void MainWindow::showAbout() {
-    ShowMess(AppSettings::ProductName.trimmed() + QLatin1Char(' ') + AppSettings::ProductVersion.trimmed() +
-                 QStringLiteral("\n\n设备（固定资产）档案、维修、调拨、验收管理。"),
+    ShowMess(AppSettings::ProductName().trimmed() + QLatin1Char(' ') +
+                 AppSettings::ProductVersion().trimmed() +
+                 tr("\n\n设备（固定资产）档案、维修、调拨、验收管理。"),
              MessInfo);
 }
 

@@ -59,7 +59,7 @@ protected:
         painter.setFont(title);
         painter.setPen(Qt::white);
         painter.drawText(rect().adjusted(14, 0, -14, -10), Qt::AlignLeft | Qt::AlignVCenter,
-                         AppSettings::ApplicationTitle);
+                         AppSettings::ApplicationTitle());
     }
 };
 
@@ -76,7 +76,7 @@ LoginDialog::LoginDialog(Database &dm, LoginHost *host, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_dm(dm),
       m_host(host) {
     setObjectName(QStringLiteral("frmOperLogin"));
-    setWindowTitle(QStringLiteral("登录窗口"));
+    setWindowTitle(tr("登录窗口"));
     setFixedSize(338, 223);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 8);
@@ -94,9 +94,8 @@ QWidget *LoginDialog::buildBanner() {
 }
 
 QLabel *LoginDialog::buildPrompt() {
-    auto *prompt = new QLabel(
-        QStringLiteral("请输入正确的操作员编号及密码，系统管理员“admin”，系统初始密码为空："),
-        this);
+    auto *prompt =
+        new QLabel(tr("请输入正确的操作员编号及密码，系统管理员“admin”，系统初始密码为空："), this);
     prompt->setObjectName(QStringLiteral("lblPrompt"));
     prompt->setWordWrap(true);
     prompt->setStyleSheet(QStringLiteral("color: blue;"));
@@ -121,9 +120,9 @@ QGroupBox *LoginDialog::buildFields() {
     m_password->setObjectName(QStringLiteral("edtPassWord"));
     m_password->setEchoMode(QLineEdit::Password);
 
-    auto *nameLabel = new QLabel(QStringLiteral("姓  名："), group);
+    auto *nameLabel = new QLabel(tr("姓  名："), group);
     nameLabel->setBuddy(m_name);
-    auto *passwordLabel = new QLabel(QStringLiteral("密  码："), group);
+    auto *passwordLabel = new QLabel(tr("密  码："), group);
     passwordLabel->setBuddy(m_password);
     grid->addWidget(nameLabel, 0, 0);
     grid->addWidget(m_name, 0, 1);
@@ -135,9 +134,9 @@ QGroupBox *LoginDialog::buildFields() {
 }
 
 QHBoxLayout *LoginDialog::buildButtons() {
-    m_ok = new QPushButton(QStringLiteral("确定"), this);
+    m_ok = new QPushButton(tr("确定"), this);
     m_ok->setObjectName(QStringLiteral("btnOk"));
-    m_cancel = new QPushButton(QStringLiteral("取消"), this);
+    m_cancel = new QPushButton(tr("取消"), this);
     m_cancel->setObjectName(QStringLiteral("btnCancel"));
 
     auto *row = new QHBoxLayout;
@@ -212,9 +211,9 @@ void LoginDialog::onOk() {
 bool LoginDialog::checkName(const QString &name) {
     QString problem;
     if (name.isEmpty())
-        problem = QStringLiteral("请选择用户！");
+        problem = tr("请选择用户！");
     else if (!OperatorExists(m_dm, name))
-        problem = QStringLiteral("此操作员并不存在，请重新选择操作员！");
+        problem = tr("此操作员并不存在，请重新选择操作员！");
     if (problem.isEmpty())
         return true;
     ShowMess(problem, MessInfo);
@@ -228,7 +227,7 @@ void LoginDialog::passwordRejected() {
         giveUp();
         return;
     }
-    ShowMess(QStringLiteral("用户名或密码不正确，请重新输入！"), MessInfo);
+    ShowMess(tr("用户名或密码不正确，请重新输入！"), MessInfo);
     m_password->clear();
     m_password->setFocus();
 }
@@ -238,12 +237,12 @@ void LoginDialog::passwordRejected() {
 void LoginDialog::giveUp() {
     if (mode == LoginMode::ChangeOperator) {
         m_dm.WriteLog(QStringLiteral("更换操作员失败！"));
-        ShowMess(QStringLiteral("更换操作员失败!"), MessError);
+        ShowMess(tr("更换操作员失败!"), MessError);
         done(Rejected);
         return;
     }
     m_dm.WriteLog(QStringLiteral("登录失败！"));
-    ShowMess(QStringLiteral("非法操作员!"), MessError);
+    ShowMess(tr("非法操作员!"), MessError);
     done(TerminateProgram);
 }
 

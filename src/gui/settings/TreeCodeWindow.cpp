@@ -36,24 +36,28 @@ std::optional<ModeInfo> modeInfo(TreeMode mode) {
     switch (mode) {
     case TreeMode::ManageTypes:
     case TreeMode::ChooseType:
-        return ModeInfo{"设备类型", "type", 255};
+        return ModeInfo{QT_TRANSLATE_NOOP("TreeCodeWindow", "设备类型"), "type", 255};
     case TreeMode::ManageDepartments:
     case TreeMode::ChooseDepartment:
-        return ModeInfo{"部门机构", "depttype", 50};
+        return ModeInfo{QT_TRANSLATE_NOOP("TreeCodeWindow", "部门机构"), "depttype", 50};
     default:
         return std::nullopt;
     }
 }
 
-const QString StoreFailed = QStringLiteral("数据连接失败，请与作者联系... ");
-const QString PathTooLong = QStringLiteral("节点路径太长，请使用较短的名称！");
-const QString RootHasNoSiblings =
-    QStringLiteral("不能增加根节点的同类节点，该节点只能增加子节点！");
-const QString RootNotDeleted = QStringLiteral("不能删除根节点！");
-const QString RootNotChosen = QStringLiteral("不能选择根节点！");
-const QString DeleteSubtree = QStringLiteral("此节点包含有子节点，真的要删除所有的子节点吗？");
-const QString Banner =
-    QStringLiteral("    增加节点，需先选中左边框里的节点成灰色，然后才能选择增加同级节点或子节点");
+const char *const StoreFailed =
+    QT_TRANSLATE_NOOP("TreeCodeWindow", "数据连接失败，请与作者联系... ");
+const char *const PathTooLong =
+    QT_TRANSLATE_NOOP("TreeCodeWindow", "节点路径太长，请使用较短的名称！");
+const char *const RootHasNoSiblings =
+    QT_TRANSLATE_NOOP("TreeCodeWindow", "不能增加根节点的同类节点，该节点只能增加子节点！");
+const char *const RootNotDeleted = QT_TRANSLATE_NOOP("TreeCodeWindow", "不能删除根节点！");
+const char *const RootNotChosen = QT_TRANSLATE_NOOP("TreeCodeWindow", "不能选择根节点！");
+const char *const DeleteSubtree =
+    QT_TRANSLATE_NOOP("TreeCodeWindow", "此节点包含有子节点，真的要删除所有的子节点吗？");
+const char *const Banner = QT_TRANSLATE_NOOP(
+    "TreeCodeWindow",
+    "    增加节点，需先选中左边框里的节点成灰色，然后才能选择增加同级节点或子节点");
 
 constexpr int SiblingCodeMode = 1;
 constexpr int ChildCodeMode = 2;
@@ -103,13 +107,11 @@ void TreeCodeWindow::buildActions() {
         addAction(created);
         return created;
     };
-    acAdd = action("acAdd", QStringLiteral("添加同类(&A)"), &TreeCodeWindow::acAddExecute);
-    acAddChild =
-        action("acAddChild", QStringLiteral("添加子类(&C)"), &TreeCodeWindow::acAddChildExecute);
-    acEdit = action("acEdit", QStringLiteral("修    改"), &TreeCodeWindow::acEditExecute);
+    acAdd = action("acAdd", tr("添加同类(&A)"), &TreeCodeWindow::acAddExecute);
+    acAddChild = action("acAddChild", tr("添加子类(&C)"), &TreeCodeWindow::acAddChildExecute);
+    acEdit = action("acEdit", tr("修    改"), &TreeCodeWindow::acEditExecute);
     acEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    acDelete =
-        action("acDelete", QStringLiteral("删除(包含子类)"), &TreeCodeWindow::acDeleteExecute);
+    acDelete = action("acDelete", tr("删除(包含子类)"), &TreeCodeWindow::acDeleteExecute);
     acDelete->setShortcut(QKeySequence(Qt::Key_Delete));
 
     PopupMenu1 = new QMenu(this);
@@ -122,7 +124,7 @@ void TreeCodeWindow::buildActions() {
 }
 
 QLabel *TreeCodeWindow::buildBanner() {
-    auto *banner = new QLabel(Banner, this);
+    auto *banner = new QLabel(tr(Banner), this);
     banner->setObjectName(QStringLiteral("Label1"));
     banner->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     banner->setWordWrap(true);
@@ -176,11 +178,11 @@ QWidget *TreeCodeWindow::buildChoiceButtons() {
     m_choiceButtons = new QWidget(this);
     auto *column = new QVBoxLayout(m_choiceButtons);
     column->setContentsMargins(0, 0, 0, 0);
-    BitBtn1 = new QPushButton(QStringLiteral("确定"), m_choiceButtons);
+    BitBtn1 = new QPushButton(tr("确定"), m_choiceButtons);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     // Enter on the tree, which the tree leaves alone, accepts through the default button.
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("取消"), m_choiceButtons);
+    BitBtn2 = new QPushButton(tr("取消"), m_choiceButtons);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setAutoDefault(false);
     column->addWidget(BitBtn1);
@@ -232,7 +234,7 @@ bool TreeCodeWindow::SetMode(TreeMode mode) {
     m_mode = mode;
     m_flag = QLatin1String(info->flag);
     m_pathWidth = info->pathWidth;
-    const QString caption = QString::fromUtf8(info->caption);
+    const QString caption = tr(info->caption);
     setWindowTitle(caption);
     LoadCodeTree(m_dm, tvTree, caption, m_flag);
     if (QTreeWidgetItem *root = tvTree->topLevelItem(0)) {
@@ -295,7 +297,7 @@ void TreeCodeWindow::acceptChoice() {
     if (!selected)
         return;
     if (isRoot(selected)) {
-        ShowMess(RootNotChosen, MessInfo);
+        ShowMess(tr(RootNotChosen), MessInfo);
         return;
     }
     accept();
@@ -314,11 +316,11 @@ void TreeCodeWindow::showNodeStatus() {
     if (m_statusPanels.size() != StatusPanelCount)
         return;
     const TreeNodeData node = NodeDataOf(selectedNode());
-    m_statusPanels[0]->setText(QStringLiteral("编码：") + node.NodeCode);
-    m_statusPanels[1]->setText(QStringLiteral("名称：") + node.NodeName);
-    m_statusPanels[2]->setText(QStringLiteral("路径：") + node.NodeLikeCode);
-    m_statusPanels[3]->setText(m_choosing         ? QStringLiteral("双击或回车选择")
-                               : m_editingAllowed ? QStringLiteral("Ctrl+S 修改  Del 删除")
+    m_statusPanels[0]->setText(tr("编码：") + node.NodeCode);
+    m_statusPanels[1]->setText(tr("名称：") + node.NodeName);
+    m_statusPanels[2]->setText(tr("路径：") + node.NodeLikeCode);
+    m_statusPanels[3]->setText(m_choosing         ? tr("双击或回车选择")
+                               : m_editingAllowed ? tr("Ctrl+S 修改  Del 删除")
                                                   : QString());
 }
 
@@ -327,7 +329,7 @@ void TreeCodeWindow::acAddExecute() {
     if (!selected)
         return;
     if (isRoot(selected)) {
-        ShowMess(RootHasNoSiblings, MessInfo);
+        ShowMess(tr(RootHasNoSiblings), MessInfo);
         return;
     }
     addNode(selected, false);
@@ -346,9 +348,8 @@ void TreeCodeWindow::addNode(QTreeWidgetItem *selected, bool asChild) {
         NextTreeCode(m_dm, codeBase, m_flag, asChild ? ChildCodeMode : SiblingCodeMode);
     if (!code)
         return;
-    const QString name =
-        askName(QStringLiteral("添加 ") + at.NodeCode + QLatin1Char(' ') + at.NodeName +
-                (asChild ? QStringLiteral(" 子类") : QStringLiteral(" 同类")));
+    const QString name = askName(
+        (asChild ? tr("添加 %1 %2 子类") : tr("添加 %1 %2 同类")).arg(at.NodeCode, at.NodeName));
     if (name.isEmpty())
         return;
     const TreeNodeData added{int(code->size()), *code, name, NewNodePath(selected, name, asChild)};
@@ -370,9 +371,8 @@ void TreeCodeWindow::acEditExecute() {
     if (!selected || isRoot(selected))
         return;
     const TreeNodeData old = NodeDataOf(selected);
-    const QString name = askName(QStringLiteral("修改类别 ") + old.NodeCode + QLatin1Char(' ') +
-                                     old.NodeName + QStringLiteral(" 子类"),
-                                 old.NodeName);
+    const QString name =
+        askName(tr("修改类别 %1 %2 子类").arg(old.NodeCode, old.NodeName), old.NodeName);
     if (name.isEmpty())
         return;
     const TreeNodeData renamed{old.NodeLength, old.NodeCode, name,
@@ -391,14 +391,14 @@ void TreeCodeWindow::acDeleteExecute() {
     if (!selected)
         return;
     if (isRoot(selected)) {
-        ShowMess(RootNotDeleted, MessInfo);
+        ShowMess(tr(RootNotDeleted), MessInfo);
         return;
     }
     const TreeNodeData node = NodeDataOf(selected);
-    const QString question = selected->childCount() == 0
-                                 ? QStringLiteral("真的要删除当前节点 “") + node.NodeCode +
-                                       node.NodeName + QStringLiteral("” 吗？")
-                                 : DeleteSubtree;
+    const QString question =
+        selected->childCount() == 0
+            ? tr("真的要删除当前节点 “%1%2” 吗？").arg(node.NodeCode, node.NodeName)
+            : tr(DeleteSubtree);
     if (ShowMess(question, MessQuestion, MessNo) != MessYes)
         return;
     if (!m_dm.ExecuteSQL(DeleteTreeBranchSql(node.NodeCode, m_flag)))
@@ -418,7 +418,7 @@ QString TreeCodeWindow::askName(const QString &caption, const QString &initial) 
 bool TreeCodeWindow::pathFits(const QString &path) {
     if (characterCount(path) <= m_pathWidth)
         return true;
-    ShowMess(PathTooLong, MessInfo);
+    ShowMess(tr(PathTooLong), MessInfo);
     return false;
 }
 
@@ -427,7 +427,7 @@ bool TreeCodeWindow::pathFits(const QString &path) {
 bool TreeCodeWindow::storeNode(const SqlStatement &statement) {
     if (m_dm.ExecuteAll({statement}))
         return true;
-    ShowMess(StoreFailed, MessError);
+    ShowMess(tr(StoreFailed), MessError);
     return false;
 }
 
