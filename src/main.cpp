@@ -1,4 +1,4 @@
-#include "core/app/CommandLine.h"
+#include "core/maintenance/CommandLine.h"
 #include "gui/app/StartUp.h"
 
 #include <QApplication>

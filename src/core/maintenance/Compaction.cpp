@@ -1,7 +1,7 @@
 #include "core/maintenance/Compaction.h"
 
 #include "core/data/SqlDialect.h"
-#include "core/data/SqliteUri.h"
+#include "core/schema/SqliteUri.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>

@@ -2,7 +2,7 @@
 
 #include "core/schema/Schema.h"
 #include "core/schema/SeedRows.h"
-#include "core/data/SqliteUri.h"
+#include "core/schema/SqliteUri.h"
 
 #include <QCoreApplication>
 #include <QDir>

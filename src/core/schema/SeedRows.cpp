@@ -1,7 +1,7 @@
 #include "core/schema/SeedRows.h"
 
 #include "core/schema/Catalogues.h"
-#include "core/security/Passwords.h"
+#include "core/app/Passwords.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -8,7 +8,7 @@
 #include "gui/widgets/WidgetHelpers.h"
 #include "core/app/IniFile.h"
 #include "core/app/AppSettings.h"
-#include "core/security/Passwords.h"
+#include "core/app/Passwords.h"
 #include "core/app/UserDialogs.h"
 
 #include <QCloseEvent>

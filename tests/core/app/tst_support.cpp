@@ -1,7 +1,7 @@
 // Passwords, compaction and the message service that every window goes through.
 #include "TestEnv.h"
 #include "core/maintenance/Compaction.h"
-#include "core/security/Passwords.h"
+#include "core/app/Passwords.h"
 
 #include <QFile>
 #include <QTest>

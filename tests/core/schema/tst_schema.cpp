@@ -5,7 +5,7 @@
 #include "core/schema/Catalogues.h"
 #include "core/schema/DatabaseFile.h"
 #include "core/schema/Schema.h"
-#include "core/security/Passwords.h"
+#include "core/app/Passwords.h"
 
 #include <QFile>
 #include <QSqlQuery>

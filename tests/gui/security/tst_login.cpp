@@ -5,7 +5,7 @@
 #include "core/schema/Catalogues.h"
 #include "gui/security/CommandPermissions.h"
 #include "gui/security/LoginDialog.h"
-#include "core/security/Passwords.h"
+#include "core/app/Passwords.h"
 
 #include <QAction>
 #include <QApplication>

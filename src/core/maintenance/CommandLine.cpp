@@ -1,4 +1,4 @@
-#include "core/app/CommandLine.h"
+#include "core/maintenance/CommandLine.h"
 
 #include "core/app/AppPaths.h"
 #include "core/schema/DatabaseFile.h"

@@ -1,4 +1,4 @@
-#include "core/security/Passwords.h"
+#include "core/app/Passwords.h"
 
 #include <sodium.h>
 
