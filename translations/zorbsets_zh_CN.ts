@@ -176,7 +176,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+213"/>
+        <location line="+225"/>
         <source>统计日期：自 %1 至 %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -618,14 +618,14 @@
     <message>
         <location line="+2"/>
         <location line="+404"/>
-        <location line="+203"/>
-        <location filename="../src/gui/register/MainWindowList.cpp" line="+306"/>
+        <location line="+205"/>
+        <location filename="../src/gui/register/MainWindowList.cpp" line="+311"/>
         <location line="+9"/>
         <source>设备类型</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-605"/>
+        <location line="-607"/>
         <location filename="../src/gui/register/MainWindowList.cpp" line="-4"/>
         <source>部门机构</source>
         <translation type="unfinished"></translation>
@@ -962,7 +962,7 @@
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../src/gui/register/MainWindowList.cpp" line="-265"/>
+        <location filename="../src/gui/register/MainWindowList.cpp" line="-270"/>
         <source>设备状态</source>
         <translation type="unfinished"></translation>
     </message>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <location line="+25"/>
-        <location filename="../src/gui/register/MainWindowList.cpp" line="+272"/>
+        <location filename="../src/gui/register/MainWindowList.cpp" line="+277"/>
         <source>使用部门</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1005,7 +1005,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+66"/>
         <source> 附    件 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1050,12 +1050,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/register/MainWindowList.cpp" line="-213"/>
+        <location filename="../src/gui/register/MainWindowList.cpp" line="-215"/>
         <source>设备总数： %1 件 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+1"/>
+        <source>设备总数： … 件 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>全部</source>
         <translation type="unfinished"></translation>
     </message>

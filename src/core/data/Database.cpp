@@ -51,6 +51,7 @@ bool Database::connectTo(const QString &databaseFile, QString *error) {
 }
 
 void Database::disconnect() {
+    m_totalsReader.reset();
     DatabaseFile::close(QString::fromLatin1(ConnectionName));
     m_connected = false;
 }
@@ -202,6 +203,17 @@ std::optional<Database::Totals> Database::RecordTotals(const SqlStatement &state
     for (int i = 0; i < sumFields.size(); ++i)
         result.sums << query.value(i + 1).toDouble();
     return result;
+}
+
+TotalsReader &Database::totalsReader() {
+    if (!m_totalsReader)
+        m_totalsReader = std::make_unique<TotalsReader>(m_databaseFile);
+    return *m_totalsReader;
+}
+
+void Database::cancelTotals(QObject *client) {
+    if (m_totalsReader)
+        m_totalsReader->cancel(client);
 }
 
 void Database::WriteLog(const QString &operation) {

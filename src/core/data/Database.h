@@ -2,6 +2,7 @@
 
 #include "core/data/SqlDialect.h"
 #include "core/data/SqlStatement.h"
+#include "core/data/TotalsReader.h"
 
 #include <QDate>
 #include <QObject>
@@ -9,6 +10,7 @@
 #include <QSqlRecord>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class RecordSet;
@@ -54,11 +56,14 @@ public:
     std::optional<QStringList> PickListValues(const SqlStatement &statement);
     // The number of rows of a statement and the sums of some of its fields, in one query over
     // all its rows (not only those a view has read). Field names must be plain identifiers.
-    struct Totals {
-        qint64 count = 0;
-        QList<double> sums;
-    };
+    using Totals = StatementTotals;
     std::optional<Totals> RecordTotals(const SqlStatement &statement, const QStringList &sumFields);
+    // Counts and sums lists on a second, read-only connection, behind their first screen;
+    // made on first use and closed with the connection.
+    TotalsReader &totalsReader();
+    // Drops what `client` asked of the totals reader, if there is one.
+    void cancelTotals(QObject *client);
+
     void WriteLog(const QString &operation);
     bool HasPermission(const QString &code);
 
@@ -78,6 +83,7 @@ private:
 
     const SqlDialect *m_dialect = &SqlDialect::sqlite();
     QString m_databaseFile;
+    std::unique_ptr<TotalsReader> m_totalsReader;
     QString m_lastError;
     bool m_connected = false;
 };

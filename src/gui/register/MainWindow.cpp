@@ -526,7 +526,9 @@ QWidget *MainWindow::buildListPane() {
     lblSETnum->setObjectName(QStringLiteral("lblSETnum"));
     lblSETnum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblSETnum->setFixedHeight(21);
-    lblSETnum->setStyleSheet(QStringLiteral("color: rgb(0, 0, 200); padding-right: 8px;"));
+    // Greyed while the count of a new list is still being read.
+    lblSETnum->setStyleSheet(QStringLiteral("QLabel { color: rgb(0, 0, 200); padding-right: 8px; } "
+                                            "QLabel:disabled { color: rgb(150, 150, 150); }"));
     layout->addWidget(DBGridEh1, 1);
     layout->addWidget(lblSETnum);
     return pane;

@@ -101,10 +101,15 @@ void MainWindow::ReopenList(qint64 id) {
     m_qryMain->locate(QStringLiteral("F_ID"), id);
 }
 
+// Until the count of a new list arrives, the last known figure stays, greyed ("…" when there is
+// none yet).
 void MainWindow::showCount() {
     if (!m_qryMain->isActive())
         return;
-    lblSETnum->setText(tr("设备总数： %1 件 ").arg(DBGridEh1->totalRowCount()));
+    const bool known = m_qryMain->totals().has_value();
+    lblSETnum->setText(known ? tr("设备总数： %1 件 ").arg(DBGridEh1->totalRowCount())
+                             : tr("设备总数： … 件 "));
+    lblSETnum->setEnabled(DBGridEh1->totalsFinal());
 }
 
 void MainWindow::openDetails() {

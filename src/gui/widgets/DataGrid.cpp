@@ -263,7 +263,8 @@ protected:
                              header->sectionSize(logical), height());
             painter.setPen(palette().color(QPalette::Mid));
             painter.drawLine(cell.topRight(), cell.bottomRight());
-            painter.setPen(palette().color(QPalette::ButtonText));
+            painter.setPen(palette().color(m_grid->m_totalsFinal ? QPalette::ButtonText
+                                                                 : QPalette::PlaceholderText));
             painter.drawText(cell.adjusted(3, 0, -3, 0),
                              int(m_grid->m_model->cellAlignment(logical)),
                              m_grid->m_footerTexts.value(logical));
@@ -341,6 +342,7 @@ void DataGrid::setRecordSet(RecordSet *records) {
     m_model->setSource(records);
     if (records) {
         connect(records, &QAbstractItemModel::modelReset, this, &DataGrid::onRecordsReset);
+        connect(records, &RecordSet::totalsChanged, this, &DataGrid::showTotals);
         connect(records, &RecordSet::currentRowChanged, this, [this](int row) {
             if (row != currentRow())
                 setCurrentRow(row);
@@ -351,8 +353,7 @@ void DataGrid::setRecordSet(RecordSet *records) {
 
 void DataGrid::onRecordsReset() {
     applyColumnGeometry();
-    if (!m_reordering)
-        refreshFooter();
+    refreshFooter();
     if (m_records && m_records->currentRow() >= 0)
         setCurrentRow(m_records->currentRow());
 }
@@ -481,18 +482,32 @@ void DataGrid::refreshFooter() {
             sumColumns << logical;
         }
     }
-    m_totalRows = 0;
-    if (m_records && m_records->isActive()) {
-        if (const auto totals = m_records->totals(sumFields)) {
-            m_totalRows = totals->count;
-            for (int i = 0; i < sumColumns.size(); ++i) {
-                const int logical = sumColumns[i];
-                m_footerTexts[logical] =
-                    FormatCellValue(totals->sums.value(i), m_columns[logical].displayFormat);
-            }
-        }
+    m_sumColumns = sumColumns;
+    if (m_records)
+        m_records->setSumFields(sumFields);
+    showTotals();
+}
+
+// The figures as far as the record set knows them; until its final ones arrive the footer shows
+// the last known ones greyed.
+void DataGrid::showTotals() {
+    const std::optional<Database::Totals> totals =
+        m_records && m_records->isActive() ? m_records->totals() : std::nullopt;
+    m_totalsFinal = m_records && m_records->isActive() && m_records->totalsFinal();
+    m_totalRows = totals ? totals->count : 0;
+    for (int i = 0; i < m_sumColumns.size(); ++i) {
+        const int logical = m_sumColumns[i];
+        if (logical < m_footerTexts.size())
+            m_footerTexts[logical] =
+                totals ? FormatCellValue(totals->sums.value(i), m_columns[logical].displayFormat)
+                       : QString();
     }
     m_footer->update();
+    // Re-sorting or re-laying out the columns shows the same figures: nothing to tell.
+    const Shown shown{m_footerTexts, m_totalRows, m_totalsFinal};
+    if (m_lastShown && *m_lastShown == shown)
+        return;
+    m_lastShown = shown;
     emit totalsChanged(m_totalRows);
 }
 
@@ -520,15 +535,11 @@ bool DataGrid::applyOrder(const QStringList &terms) {
     if (!m_records)
         return false;
     const QVariant key = m_records->currentValue(QStringLiteral("F_ID"));
-    if (!m_records->setOrderBy(terms))
+    const bool wasActive = m_records->isActive();
+    if (!m_records->reorder(terms))
         return false;
-    if (!m_records->isActive())
+    if (!wasActive)
         return true;
-    m_reordering = true; // the order changes neither the count nor the sums
-    const bool opened = m_records->requery();
-    m_reordering = false;
-    if (!opened)
-        return false;
     if (key.isValid() && !key.isNull())
         m_records->locateLoaded(QStringLiteral("F_ID"), key);
     return true;

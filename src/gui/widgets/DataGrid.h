@@ -71,6 +71,9 @@ public:
     void refreshFooter();
     // The number of rows of the whole statement (not only those read so far); 0 when closed.
     qint64 totalRowCount() const { return m_totalRows; }
+    // Whether the count and sums shown are those of the list as it is now; until then they are
+    // those of the list before, drawn greyed.
+    bool totalsFinal() const { return m_totalsFinal; }
 
     // Sorting: a sort order "field ASC,field DESC," (a trailing comma is accepted, an empty
     // text removes the sort). Reopens the record set ordered so; the current item stays current
@@ -124,6 +127,7 @@ private:
     void onTitleClicked(int logical);
     bool applyOrder(const QStringList &terms);
     void onRecordsReset();
+    void showTotals();
     void placeFooter();
 
     RecordSet *m_records = nullptr;
@@ -134,8 +138,16 @@ private:
     QString m_sortSpec;
     QStringList m_footerTexts; // by logical index
     qint64 m_totalRows = 0;
+    bool m_totalsFinal = false;
+    QList<int> m_sumColumns; // logical indexes of the columns whose footer is a sum
+    struct Shown {
+        QStringList footer;
+        qint64 rows = 0;
+        bool final = false;
+        bool operator==(const Shown &) const = default;
+    };
+    std::optional<Shown> m_lastShown; // the figures totalsChanged last told of
     bool m_footerVisible = true;
-    bool m_reordering = false;
     bool m_titleSort = true;
     CellTextHook m_cellTextHook;
     RowStyleHook m_rowStyleHook;

@@ -60,7 +60,10 @@ void RecordNavigator::next() {
 void RecordNavigator::last() {
     if (!m_records)
         return;
-    m_records->fetchAll();
+    // The last row is wherever the final count says; reading every row to find it would take
+    // long on a large register.
+    if (m_records->canFetchMore())
+        m_records->waitForTotals();
     moveTo(m_records->rowCount() - 1);
 }
 
