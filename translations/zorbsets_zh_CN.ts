@@ -176,7 +176,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+225"/>
+        <location line="+228"/>
         <source>统计日期：自 %1 至 %2</source>
         <translation type="unfinished"></translation>
     </message>

@@ -309,7 +309,7 @@ std::unique_ptr<ShownMainWindow> openMainWindow(AppFolder &folder, QString *erro
     window->show();
     window->activateWindow();
     NextPaint paint(*main);
-    if (!WaitUntilIdle([&paint] { return paint.painted; })) {
+    if (!WaitUntilIdle([&paint, &main] { return paint.painted && main->grid->totalsFinal(); })) {
         *error = QStringLiteral("the main window never settled");
         return nullptr;
     }

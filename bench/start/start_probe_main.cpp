@@ -51,7 +51,10 @@ qint64 statusKb(const QByteArray &status, const char *key) {
 class StartProbe final : public QObject {
 public:
     explicit StartProbe(Clock::time_point started)
-        : m_started(started), m_idle([this] { return m_listPainted; }, [this] { report(); }) {
+        : m_started(started),
+          // Shown means the list painted and its count, read on the second connection, there.
+          m_idle([this] { return m_listPainted && m_grid && m_grid->totalsFinal(); },
+                 [this] { report(); }) {
         qApp->installEventFilter(this);
         m_login.setSingleShot(true);
         connect(&m_login, &QTimer::timeout, this, &StartProbe::answerLogin);

@@ -45,8 +45,11 @@ Database::~Database() { disconnect(); }
 bool Database::connectTo(const QString &databaseFile, QString *error) {
     disconnect();
     m_connected = DatabaseFile::open(QString::fromLatin1(ConnectionName), databaseFile, error);
-    if (m_connected)
+    if (m_connected) {
         m_databaseFile = databaseFile;
+        // Its connection opens meanwhile, so the first list's count does not wait for it.
+        totalsReader();
+    }
     return m_connected;
 }
 

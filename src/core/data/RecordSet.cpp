@@ -64,9 +64,15 @@ bool RecordSet::open(Database *database, const SqlStatement &statement, QString 
             probe.addBindValue(value);
         m_fields = probe.exec() ? probe.record() : QSqlRecord();
     }
+    // A list that was long before is likely long again: its count starts on the second
+    // connection while the first block is read here (and is dropped if that block is all).
+    const bool countEarly = !m_totalsFinal && m_lastOpenWasLong;
+    if (countEarly)
+        requestTotals();
     QSqlRecord fields;
     std::optional<Block> first = readRows(0, BlockSize, error, &fields);
     if (!first) {
+        m_database->cancelTotals(this);
         m_fields = QSqlRecord();
         endResetModel();
         if (previousRow != -1)
@@ -76,6 +82,7 @@ bool RecordSet::open(Database *database, const SqlStatement &statement, QString 
     m_fields = fields;
     m_active = true;
     const qint64 held = first->size();
+    m_lastOpenWasLong = held == BlockSize;
     keepBlock(0, std::move(*first));
     if (held < BlockSize) {
         m_rowsInAll = held;
@@ -92,10 +99,15 @@ bool RecordSet::open(Database *database, const SqlStatement &statement, QString 
     m_currentRow = rowCount() > 0 ? 0 : -1;
     if (m_currentRow != -1 || previousRow != -1)
         emit currentRowChanged(m_currentRow);
-    if (m_rowsInAll && held == *m_rowsInAll)
+    if (m_rowsInAll && held == *m_rowsInAll) {
+        if (countEarly)
+            m_database->cancelTotals(this);
         setFinalTotals(totalsOfHeldRows());
-    else if (!m_totalsFinal)
-        requestTotals();
+    } else if (!m_totalsFinal) {
+        if (!countEarly)
+            requestTotals();
+        emit totalsChanged(); // the figures shown are the old ones until the new ones come
+    }
     return true;
 }
 
@@ -405,6 +417,7 @@ void RecordSet::setSumFields(const QStringList &fields) {
     }
     m_totalsFinal = false;
     requestTotals();
+    emit totalsChanged();
 }
 
 void RecordSet::requestTotals() {
@@ -420,7 +433,6 @@ void RecordSet::requestTotals() {
             m_totalsFinal = true;
             emit totalsChanged();
         });
-    emit totalsChanged();
 }
 
 std::optional<Database::Totals> RecordSet::waitForTotals() {

@@ -130,4 +130,5 @@ private:
     int m_currentRow = -1;
     bool m_active = false;
     bool m_reordering = false;
+    bool m_lastOpenWasLong = true; // unknown at first: counted early, like a long list
 };

@@ -97,6 +97,9 @@ void TotalsReader::run() {
             if (opened)
                 m_handle = *static_cast<sqlite3 *const *>(db.driver()->handle().data());
         }
+        // The schema is read now rather than at the first count.
+        if (opened)
+            QSqlQuery(QStringLiteral("select count(*) from sqlite_master"), db).finish();
         for (;;) {
             Job job;
             {

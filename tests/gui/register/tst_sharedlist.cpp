@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -85,6 +87,7 @@ private slots:
     void firstRowsAndDetailsComeBeforeTheCount();
     void aNewerRefreshReplacesTheOlderCount();
     void closingWhileACountRunsIsSafe();
+    void rowsDeletedByAnotherUserGoAtTheNextRefresh();
 };
 
 void TestSharedList::anotherProgramSavesWhileTheListIsShown() {
@@ -166,6 +169,39 @@ void TestSharedList::closingWhileACountRunsIsSafe() {
     f.reset();
     // The answer for the closed window arrives into nothing.
     QTest::qWait(400);
+}
+
+// Another user deletes the current item and rows further down while the list is shown: the
+// list keeps showing what it read, reads on without failing, and the rows go at the refresh.
+void TestSharedList::rowsDeletedByAnotherUserGoAtTheNextRefresh() {
+    LargeList f;
+    QTRY_COMPARE(f.countLabel(), countText(Items));
+    f.list().setCurrentRow(3);
+    const QString current = f.list().currentValue("F_code").toString();
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other user");
+        other.setDatabaseName(f.env.databasePath());
+        QVERIFY(other.open());
+        QSqlQuery remove(other);
+        QVERIFY(remove.prepare("delete from Sets where F_code = ? or F_code between ? and ?"));
+        remove.addBindValue(current);
+        remove.addBindValue("C050000");
+        remove.addBindValue("C050099");
+        QVERIFY(remove.exec());
+        QCOMPARE(remove.numRowsAffected(), 101);
+    }
+    QSqlDatabase::removeDatabase("other user");
+    QCOMPARE(f.list().currentRow(), 3);
+    QCOMPARE(f.list().currentValue("F_code").toString(), current);
+    f.grid()->scrollToBottom();
+    QTRY_VERIFY(f.grid()->rowAt(f.grid()->viewport()->height() / 2) > Items - 200);
+    QCOMPARE(f.list().value(Items - 102, "F_code").toString(), QString::asprintf("C%06d", Items));
+    QVERIFY(!f.list().value(Items - 1, "F_code").isValid()); // the list has shrunk meanwhile
+
+    f.window->RefreshList();
+    QTRY_COMPARE(f.countLabel(), countText(Items - 101));
+    QCOMPARE(f.list().locate("F_code", current), -1);
+    QCOMPARE(f.list().rowCount(), Items - 101);
 }
 
 QTEST_MAIN(TestSharedList)
