@@ -710,15 +710,37 @@ public:
     Keystroke1M() : ListRefresh(1000000, Until::FirstScreen) {}
 };
 
-// typing-1M: a name typed at a steady pace over every type of 1,000,000 items.
-class Typing1M final : public PairedBenchmark {
+// A benchmark on a copy of the 1,000,000-item register, whose explanation is one run of ours.
+class MillionItems : public PairedBenchmark {
 public:
-    bool setUp(Registers &registers, QString *error) override {
+    void explain(QTextStream &out) override {
+        out << "  " << description() << "\n";
+        QString error;
+        const auto run = ours(&error);
+        out << "  one run: " << (run ? QString::number(*run * 1000, 'f', 1) + " ms" : error)
+            << "\n";
+    }
+
+protected:
+    static constexpr qint64 Items = 1000000;
+
+    bool openFolder(Registers &registers, QString *error) {
         const auto path = registers.path(Items, error);
         if (!path)
             return false;
         m_folder = AppFolder::create(*path, error);
-        if (!m_folder)
+        return m_folder != nullptr;
+    }
+    virtual QString description() const = 0;
+
+    std::unique_ptr<AppFolder> m_folder;
+};
+
+// typing-1M: a name typed at a steady pace over every type of 1,000,000 items.
+class Typing1M final : public MillionItems {
+public:
+    bool setUp(Registers &registers, QString *error) override {
+        if (!openFolder(registers, error))
             return false;
         EquipmentFilter filter;
         filter.searchField = NameField;
@@ -777,33 +799,26 @@ public:
         return elapsed + std::chrono::duration<double>(Pace).count() * (Typed.size() - 1);
     }
 
-    void explain(QTextStream &out) override {
-        out << "  typing " << Typed << " one character every " << Pace.count()
-            << " ms over " << Items << " items; expected count " << m_expected.count << "\n";
-        QString error;
-        const auto run = ours(&error);
-        out << "  one run: " << (run ? QString::number(*run * 1000, 'f', 1) + " ms" : error)
-            << "\n";
+private:
+    QString description() const override {
+        return QStringLiteral("typing %1 one character every %2 ms over %3 items; expected count %4")
+            .arg(Typed)
+            .arg(Pace.count())
+            .arg(Items)
+            .arg(m_expected.count);
     }
 
-private:
-    static constexpr qint64 Items = 1000000;
     static constexpr std::chrono::milliseconds Pace{80};
     const QString Typed = QStringLiteral("笔记本电脑");
-    std::unique_ptr<AppFolder> m_folder;
     ListStatements m_statements;
     ListState m_expected;
 };
 
 // scroll-1M: the whole list of 1,000,000 items jumped to its middle and to its end.
-class Scroll1M final : public PairedBenchmark {
+class Scroll1M final : public MillionItems {
 public:
     bool setUp(Registers &registers, QString *error) override {
-        const auto path = registers.path(Items, error);
-        if (!path)
-            return false;
-        m_folder = AppFolder::create(*path, error);
-        if (!m_folder)
+        if (!openFolder(registers, error))
             return false;
         const ListStatements statements = statementsOf(EquipmentFilter());
         Sqlite db(m_folder->databaseFile());
@@ -882,19 +897,16 @@ public:
         return elapsed;
     }
 
-    void explain(QTextStream &out) override {
-        out << "  " << m_rows << " rows; jumps to rows " << Middle << " and " << m_rows - 1
-            << ", expecting codes " << m_expectedCodes.join(QStringLiteral(", ")) << "\n";
-        QString error;
-        const auto run = ours(&error);
-        out << "  one run: " << (run ? QString::number(*run * 1000, 'f', 1) + " ms" : error)
-            << "\n";
+private:
+    QString description() const override {
+        return QStringLiteral("%1 rows; jumps to rows %2 and %3, expecting codes %4")
+            .arg(m_rows)
+            .arg(Middle)
+            .arg(m_rows - 1)
+            .arg(m_expectedCodes.join(QStringLiteral(", ")));
     }
 
-private:
-    static constexpr qint64 Items = 1000000;
     static constexpr qint64 Middle = 500000;
-    std::unique_ptr<AppFolder> m_folder;
     qint64 m_rows = 0;
     QList<Statement> m_blocks;
     QStringList m_expectedCodes;

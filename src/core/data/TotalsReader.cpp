@@ -114,7 +114,12 @@ void TotalsReader::run() {
             bool interrupted = false;
             if (const int delay = delayForTesting; delay > 0)
                 QThread::msleep(delay);
-            if (opened)
+            bool stillWanted;
+            {
+                std::lock_guard lock(m_mutex);
+                stillWanted = isWanted(job);
+            }
+            if (opened && stillWanted)
                 totals = count(db, job, &interrupted);
             bool wanted;
             {

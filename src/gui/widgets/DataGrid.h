@@ -34,9 +34,10 @@ struct DataGridColumn {
 };
 
 // The list grid of every window: a table over a RecordSet whose columns are objects that can be
-// rebuilt at run time, with a footer row (static text or sums computed by SQL over all rows of
-// the statement), title-click sorting by re-querying with ORDER BY, whole-row multi-selection,
-// and hooks for row colours and cell texts. Rows are read lazily as the view scrolls.
+// rebuilt at run time, with a footer row (static text, or the record set's sums over all rows of
+// the statement, greyed until final), title-click sorting by re-querying with ORDER BY,
+// whole-row multi-selection, and hooks for row colours and cell texts. The record set reads the
+// rows the view shows, a block at a time.
 //
 // Column indexes in this interface are positions from the left as the user sees them (after
 // any drag with the mouse); hidden columns keep their positions.
