@@ -161,7 +161,7 @@
 <context>
     <name>Database</name>
     <message>
-        <location filename="../src/core/data/Database.cpp" line="+16"/>
+        <location filename="../src/core/data/Database.cpp" line="+18"/>
         <source>操作失败，请检查数据连接... </source>
         <translation type="unfinished"></translation>
     </message>
@@ -176,7 +176,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+228"/>
+        <location line="+243"/>
         <source>统计日期：自 %1 至 %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -386,6 +386,11 @@
         <source>设备档案 - 新增</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+142"/>
+        <source>该设备资料已被其他操作员修改，请重新打开后再修改。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EquipmentFilter</name>
@@ -433,7 +438,7 @@
 <context>
     <name>EquipmentStore</name>
     <message>
-        <location filename="../src/core/register/EquipmentStore.cpp" line="+144"/>
+        <location filename="../src/core/register/EquipmentStore.cpp" line="+147"/>
         <source>当前设备名称不能为空！</source>
         <translation type="unfinished"></translation>
     </message>

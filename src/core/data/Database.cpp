@@ -11,6 +11,8 @@
 #include <QSqlQuery>
 #include <QtDebug>
 
+#include <atomic>
+
 namespace {
 
 const char *const OperationFailed = QT_TRANSLATE_NOOP("Database", "操作失败，请检查数据连接... ");
@@ -36,15 +38,21 @@ QString reportDate(const std::optional<QDate> &date, const QString &openText) {
     return date ? date->toString(QStringLiteral("yyyy年MM月dd日")) : openText;
 }
 
+int nextConnectionNumber() {
+    static std::atomic<int> last{0};
+    return ++last;
+}
+
 } // namespace
 
-Database::Database(QObject *parent) : QObject(parent) {}
+Database::Database(QObject *parent)
+    : QObject(parent), m_connectionName(QStringLiteral("register-%1").arg(nextConnectionNumber())) {}
 
 Database::~Database() { disconnect(); }
 
 bool Database::connectTo(const QString &databaseFile, QString *error) {
     disconnect();
-    m_connected = DatabaseFile::open(QString::fromLatin1(ConnectionName), databaseFile, error);
+    m_connected = DatabaseFile::open(m_connectionName, databaseFile, error);
     if (m_connected) {
         m_databaseFile = databaseFile;
         // Its connection opens meanwhile, so the first list's count does not wait for it.
@@ -55,12 +63,12 @@ bool Database::connectTo(const QString &databaseFile, QString *error) {
 
 void Database::disconnect() {
     m_totalsReader.reset();
-    DatabaseFile::close(QString::fromLatin1(ConnectionName));
+    DatabaseFile::close(m_connectionName);
     m_connected = false;
 }
 
 QSqlDatabase Database::connection() const {
-    return QSqlDatabase::database(QString::fromLatin1(ConnectionName), false);
+    return QSqlDatabase::database(m_connectionName, false);
 }
 
 // The transaction takes the write lock at once, waiting out the busy timeout behind another
@@ -115,6 +123,15 @@ bool Database::ExecuteAll(const QList<SqlStatement> &statements) {
             return false;
     }
     return transaction.commit();
+}
+
+std::optional<int> Database::ExecuteCounting(const SqlStatement &statement) {
+    QSqlQuery query(connection());
+    if (prepareAndBind(query, statement) && query.exec())
+        return query.numRowsAffected();
+    m_lastError = query.lastError().text();
+    qWarning().noquote() << "statement failed:" << statement.text << "-" << m_lastError;
+    return std::nullopt;
 }
 
 bool Database::DeleteRecByID(const QString &table, qint64 id) {

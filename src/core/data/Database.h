@@ -22,7 +22,6 @@ class RecordSet;
 class Database : public QObject {
     Q_OBJECT
 public:
-    static constexpr const char *ConnectionName = "ADOcnn";
 
     explicit Database(QObject *parent = nullptr);
     ~Database() override;
@@ -45,6 +44,9 @@ public:
     // Runs the statements in one transaction: all of them or, on the first failure, none.
     // Shows nothing, so the caller can say what failed in its own words.
     bool ExecuteAll(const QList<SqlStatement> &statements);
+    // Runs one statement and returns how many rows it changed; nothing after an error, which
+    // is not shown (lastError() has it).
+    std::optional<int> ExecuteCounting(const SqlStatement &statement);
     bool DeleteRecByID(const QString &table, qint64 id);
     QString GetSQLValue(const SqlStatement &statement);
     int GetSQLInt(const SqlStatement &statement);
@@ -82,6 +84,9 @@ private:
     bool run(const SqlStatement &statement);
 
     const SqlDialect *m_dialect = &SqlDialect::sqlite();
+    // Each Database has a connection of its own, so two in one process (a tool, a test acting
+    // as a second user) never close each other's.
+    const QString m_connectionName;
     QString m_databaseFile;
     std::unique_ptr<TotalsReader> m_totalsReader;
     QString m_lastError;

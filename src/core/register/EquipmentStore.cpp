@@ -2,6 +2,7 @@
 
 #include "core/data/Database.h"
 #include "core/data/RecordSet.h"
+#include "core/data/StampedUpdate.h"
 #include "core/schema/Schema.h"
 
 #include <QCoreApplication>
@@ -80,20 +81,21 @@ std::optional<qint64> insertEquipment(Database &dm, const EquipmentRecord &recor
     return key.isEmpty() ? std::nullopt : std::optional<qint64>(key.toLongLong());
 }
 
-std::optional<qint64> updateEquipment(Database &dm, const EquipmentRecord &record, qint64 id) {
+EquipmentSave updateEquipment(Database &dm, const EquipmentRecord &record, qint64 id) {
     QStringList assignments = {QStringLiteral("F_cltID = F_ID")};
     for (const QString &column : EditedColumns)
         assignments << column + QStringLiteral(" = ?");
-    const SqlStatement update(
-        QStringLiteral("update Sets set %1 where F_ID = ?").arg(assignments.join(u',')),
-        recordValues(record) << id);
-    if (!dm.ExecuteAll({update}))
-        return std::nullopt;
-    // An item another user deleted meanwhile was not saved, although nothing failed.
-    if (dm.GetSQLValue(SqlStatement(QStringLiteral("select F_ID from Sets where F_ID = ?"), {id}))
-            .isEmpty())
-        return std::nullopt;
-    return id;
+    switch (UpdateIfUnchanged(dm, QStringLiteral("Sets"), assignments, recordValues(record), id,
+                              record.stamp)) {
+    case StampedWrite::Written:
+        return {EquipmentSave::Saved, id};
+    case StampedWrite::ChangedMeanwhile:
+        return {EquipmentSave::ChangedMeanwhile, id};
+    case StampedWrite::Gone: // deleted by another user: there is nothing to save into
+    case StampedWrite::Failed:
+        break;
+    }
+    return {EquipmentSave::Refused, id};
 }
 
 } // namespace
@@ -133,6 +135,7 @@ EquipmentRecord LoadEquipment(const RecordSet &records, int row) {
     r.memo2 = text("F_memo2");
     r.editDate = storedDate(raw("F_editDate"));
     r.stopped = raw("F_useFlag").toBool();
+    r.stamp = raw(Schema::StampColumn).toLongLong();
     return r;
 }
 
@@ -157,9 +160,12 @@ std::optional<EquipmentProblem> CheckEquipment(Database &dm, const EquipmentReco
     return std::nullopt;
 }
 
-std::optional<qint64> SaveEquipment(Database &dm, const EquipmentRecord &record,
+EquipmentSave SaveEquipment(Database &dm, const EquipmentRecord &record,
                                     std::optional<qint64> editId) {
-    return editId ? updateEquipment(dm, record, *editId) : insertEquipment(dm, record);
+    if (editId)
+        return updateEquipment(dm, record, *editId);
+    const std::optional<qint64> id = insertEquipment(dm, record);
+    return id ? EquipmentSave{EquipmentSave::Saved, *id} : EquipmentSave{};
 }
 
 namespace {
@@ -205,8 +211,10 @@ bool RemoveEmptyImportedItems(Database &dm) {
 }
 
 bool SetEquipmentPath(Database &dm, EquipmentPath column, const QString &path, const QVariant &id) {
-    const QString statement = column == EquipmentPath::Type
-                                  ? QStringLiteral("update Sets set F_type = ? where F_ID = ?")
-                                  : QStringLiteral("update Sets set F_useDept = ? where F_ID = ?");
+    const QString statement =
+        QStringLiteral("update Sets set %1 = ?, %2 where F_ID = ?")
+            .arg(column == EquipmentPath::Type ? QStringLiteral("F_type")
+                                               : QStringLiteral("F_useDept"),
+                 RaiseStamp());
     return dm.ExecuteAll({SqlStatement(statement, {path, id})});
 }

@@ -39,6 +39,7 @@ struct EquipmentRecord {
     QString memo2;                  // F_memo2, notes
     QDate editDate;                 // F_editDate
     bool stopped = false;           // F_useFlag
+    qint64 stamp = 0;               // F_stamp as loaded: an update writes only while it holds
 };
 
 // The fields of a row of an open list of Sets. A build or buy date stored below 1901-08-14 (the
@@ -59,12 +60,24 @@ struct EquipmentProblem {
 std::optional<EquipmentProblem> CheckEquipment(Database &dm, const EquipmentRecord &record,
                                                std::optional<qint64> editId);
 
-// Writes the item in one transaction, texts trimmed, and returns its key (F_ID); nothing when
-// the database refused it (a text longer than its column, say), in which case nothing is
-// written and nothing is shown. `editId` updates that row, nothing inserts a new one. Either way
-// the row's F_cltID ends up equal to its F_ID.
-std::optional<qint64> SaveEquipment(Database &dm, const EquipmentRecord &record,
-                                    std::optional<qint64> editId);
+// What became of a save.
+struct EquipmentSave {
+    enum Status {
+        Saved,
+        ChangedMeanwhile, // another user changed the item after it was loaded
+        Refused,          // the database refused it (a text longer than its column, say)
+    };
+    Status status = Refused;
+    qint64 id = 0; // the item's key (F_ID) when saved
+    explicit operator bool() const { return status == Saved; }
+};
+
+// Writes the item in one transaction, texts trimmed. `editId` updates that row, and only while
+// it still carries the stamp the record was loaded with; nothing inserts a new one. Either way
+// the row's F_cltID ends up equal to its F_ID. Unless saved, nothing is written; nothing is
+// shown.
+EquipmentSave SaveEquipment(Database &dm, const EquipmentRecord &record,
+                            std::optional<qint64> editId);
 
 // The detail rows of the item with key `itemId` (F_ID) for the detail pages: accessories,
 // pictures and documents. An invalid key gives statements that find nothing.

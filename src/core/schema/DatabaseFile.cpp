@@ -25,7 +25,12 @@ struct Upgrade {
 };
 
 const std::vector<Upgrade> &upgrades() {
-    static const std::vector<Upgrade> all = {};
+    static const std::vector<Upgrade> all = {
+        // 2: the change stamp of equipment items.
+        {2,
+         {QStringLiteral("alter table Sets add column ") +
+          Schema::columnDefinition({Schema::StampColumn, Schema::ColumnType::Integer})}},
+    };
     return all;
 }
 

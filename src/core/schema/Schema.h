@@ -10,7 +10,7 @@
 namespace Schema {
 
 // Raised by each change of the schema; older files are upgraded in place when opened.
-inline constexpr int Version = 1;
+inline constexpr int Version = 2;
 
 enum class ColumnType {
     AutoId,  // integer key filled by the database
@@ -38,6 +38,10 @@ struct Index {
     const char *table;
     const char *columns; // comma-separated
 };
+
+// The column every row an editor changes carries: raised by each update, so a save can tell
+// that another user changed the row after it was loaded.
+inline constexpr const char *StampColumn = "F_stamp";
 
 // The no-date value stored for a date the user left open, and the first date that counts.
 inline constexpr const char *NoDate = "1900-08-14";

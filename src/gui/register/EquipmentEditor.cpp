@@ -275,7 +275,9 @@ void EquipmentEditor::clearFields() {
 }
 
 void EquipmentEditor::loadCurrentRow() {
-    showRecord(LoadEquipment(*m_list, m_list->currentRow()));
+    const EquipmentRecord loaded = LoadEquipment(*m_list, m_list->currentRow());
+    m_loadedStamp = loaded.stamp;
+    showRecord(loaded);
     if (m_isEditMode)
         m_target = m_list->currentValue(QStringLiteral("F_ID")).toLongLong();
 }
@@ -374,12 +376,21 @@ void EquipmentEditor::onOk() {
         (problem->field == EquipmentProblem::Name ? edtName : edtCode)->setFocus();
         return;
     }
-    const std::optional<qint64> id = SaveEquipment(m_dm, record, editId);
-    if (!id) {
+    EquipmentRecord saved = record;
+    saved.stamp = m_loadedStamp;
+    const EquipmentSave result = SaveEquipment(m_dm, saved, editId);
+    switch (result.status) {
+    case EquipmentSave::Saved:
+        afterSave(result.id, record.code.trimmed());
+        return;
+    case EquipmentSave::ChangedMeanwhile:
+        // What the user typed stays in the form; nothing of it was written.
+        ShowMess(tr("该设备资料已被其他操作员修改，请重新打开后再修改。"), MessWarning);
+        return;
+    case EquipmentSave::Refused:
         ShowMess(tr(SaveFailed), MessError);
         return;
     }
-    afterSave(*id, record.code.trimmed());
 }
 
 void EquipmentEditor::afterSave(qint64 id, const QString &code) {

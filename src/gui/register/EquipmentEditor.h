@@ -89,6 +89,7 @@ private:
     bool m_isEditMode = false;
     bool m_fromSelectionDialog = false;
     qint64 m_target = 0; // the key of the item being edited; 0 for a new one
+    qint64 m_loadedStamp = 0; // the change stamp of the item as it was loaded
     bool m_saved = false;
     QString m_savedCode;
     QHash<QComboBox *, SqlStatement> m_listSql;

@@ -35,6 +35,7 @@ private slots:
     void openRefusesWhatIsNotARegister_data();
     void openRefusesWhatIsNotARegister();
     void createRefusesToReplaceAFile();
+    void anOlderRegisterIsUpgradedWhenOpened();
 };
 
 void TestSchema::tableNamesIgnoreLetterCase_data() {
@@ -303,6 +304,32 @@ void TestSchema::createRefusesToReplaceAFile() {
     const QString missing = env.path("nowhere/zorbSETs.db");
     QVERIFY(!env.dm().connectTo(missing));
     QVERIFY(!QFile::exists(missing));
+}
+
+// A register of the first version (no change stamp) gains the column when it is opened, its
+// items keep their data and start at stamp 0.
+void TestSchema::anOlderRegisterIsUpgradedWhenOpened() {
+    TestEnv env(TestEnv::WithoutDatabase);
+    const QString path = env.path("old.db");
+    TestEnv::copyEmptyDatabase(path);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "version 1");
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec("alter table Sets drop column F_stamp"));
+        QVERIFY(query.exec("insert into Sets (F_code, F_name) values ('OLD1', '旧设备')"));
+        QVERIFY(query.exec("pragma user_version = 1"));
+    }
+    QSqlDatabase::removeDatabase("version 1");
+
+    Database dm;
+    QVERIFY(dm.connectTo(path));
+    QCOMPARE(dm.GetSQLInt("PRAGMA user_version"), Schema::Version);
+    QCOMPARE(dm.GetSQLValue("select F_name || '/' || F_stamp from Sets where F_code = 'OLD1'"),
+             QStringLiteral("旧设备/0"));
+    QVERIFY(dm.ExecuteSQL("update Sets set F_stamp = F_stamp + 1"));
+    QCOMPARE(dm.GetSQLInt("select F_stamp from Sets"), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSchema)

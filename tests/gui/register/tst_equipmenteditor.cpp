@@ -228,6 +228,7 @@ private slots:
     void modes();
     void newItemSavesEveryField();
     void editSavesBackWhatItLoaded();
+    void anotherUsersChangeIsNeverLost();
     void checksBeforeSaving_data();
     void checksBeforeSaving();
     void copyIsSavedOnceItsCodeChanges();
@@ -363,7 +364,7 @@ void TestEquipmentEditor::newItemSavesEveryField() {
 void TestEquipmentEditor::editSavesBackWhatItLoaded() {
     Register r;
     r.makeCurrent("Q'1");
-    const QVariantMap before = itemRow(r.dm(), "Q'1");
+    QVariantMap before = itemRow(r.dm(), "Q'1");
     const EditorRun run = runEditor(r, 1, [](EquipmentEditor &editor) {
         QCOMPARE(control<QLineEdit>(editor, "edtName")->text(),
                  QStringLiteral("O'Brien \"精密\" 仪器"));
@@ -379,7 +380,11 @@ void TestEquipmentEditor::editSavesBackWhatItLoaded() {
     QVERIFY(!run.leftOpen);
     QVERIFY(run.saved);
     QVERIFY(r.env.dialogs().messages.isEmpty());
-    QCOMPARE(itemRow(r.dm(), "Q'1"), before);
+    // Everything is as it was but the change stamp, which every save raises.
+    auto after = itemRow(r.dm(), "Q'1");
+    QCOMPARE(after.take("f_stamp").toLongLong(), before.value("f_stamp").toLongLong() + 1);
+    before.remove("f_stamp");
+    QCOMPARE(after, before);
     QCOMPARE(itemCount(r.dm()), 4);
 }
 
@@ -896,6 +901,58 @@ void TestEquipmentEditor::concurrentAddersNeverShareAnIdentity() {
     for (int i = 1; i <= PerProgram; ++i)
         expected << QString::asprintf("P%04d", i) << QString::asprintf("Q%04d", i);
     QCOMPARE(codes, expected);
+}
+
+// A opens 修改 on an item; B, another program on the same file, renames it and saves; A's save
+// then writes nothing, says why and keeps what A typed. The bulk change counts as a change too.
+void TestEquipmentEditor::anotherUsersChangeIsNeverLost() {
+    Register r;
+    r.makeCurrent("C300");
+    const qint64 id = r.idOf("C300");
+    const auto otherUserRenames = [&](const QString &name) {
+        Database other;
+        QVERIFY(other.connectTo(r.env.databasePath()));
+        RecordSet rows;
+        QVERIFY(other.OpenQuerySQL(SqlStatement("select * from Sets where F_ID = ?", {id}), rows));
+        EquipmentRecord item = LoadEquipment(rows, 0);
+        item.name = name;
+        QVERIFY(SaveEquipment(other, item, id));
+    };
+    const EditorRun run = runEditor(r, 1, [&](EquipmentEditor &editor) {
+        otherUserRenames(QStringLiteral("B 改的名称"));
+        typeInto(editor, "edtName", "A 改的名称");
+        clickOk(editor);
+        // Refused with the reason; the form is still open with A's text in it.
+        QVERIFY(editor.isVisible());
+        QCOMPARE(control<QLineEdit>(editor, "edtName")->text(), QStringLiteral("A 改的名称"));
+        QTest::mouseClick(control<QPushButton>(editor, "Button2"), Qt::LeftButton);
+    });
+    QVERIFY(!run.saved);
+    QVERIFY2(r.env.dialogs().wasShown(
+                 QStringLiteral("该设备资料已被其他操作员修改，请重新打开后再修改。"), MessWarning),
+             qPrintable(r.env.dialogs().messageTexts().join(" | ")));
+    QCOMPARE(itemRow(r.dm(), "C300").value("f_name").toString(), QStringLiteral("B 改的名称"));
+
+    // Reopened, the item carries B's change and saves.
+    r.window->RefreshList();
+    r.makeCurrent("C300");
+    QVERIFY(runEditor(r, 1, [&](EquipmentEditor &editor) {
+                typeInto(editor, "edtName", "A 再改");
+                clickOk(editor);
+            }).saved);
+    QCOMPARE(itemRow(r.dm(), "C300").value("f_name").toString(), QStringLiteral("A 再改"));
+
+    // A bulk change of the type while the editor is open is a change too.
+    r.makeCurrent("C300");
+    const EditorRun afterBulk = runEditor(r, 1, [&](EquipmentEditor &editor) {
+        QVERIFY(SetEquipmentPath(r.dm(), EquipmentPath::Type, "\\\\电脑椅", id));
+        typeInto(editor, "edtName", "又一次");
+        clickOk(editor);
+        QVERIFY(editor.isVisible());
+        editor.reject();
+    });
+    QVERIFY(!afterBulk.saved);
+    QCOMPARE(itemRow(r.dm(), "C300").value("f_type").toString(), QStringLiteral("\\\\电脑椅"));
 }
 
 QTEST_MAIN(TestEquipmentEditor)
