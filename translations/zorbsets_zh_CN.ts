@@ -176,7 +176,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+243"/>
+        <location line="+247"/>
         <source>统计日期：自 %1 至 %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -624,7 +624,7 @@
         <location line="+2"/>
         <location line="+404"/>
         <location line="+205"/>
-        <location filename="../src/gui/register/MainWindowList.cpp" line="+311"/>
+        <location filename="../src/gui/register/MainWindowList.cpp" line="+316"/>
         <location line="+9"/>
         <source>设备类型</source>
         <translation type="unfinished"></translation>
@@ -967,7 +967,7 @@
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../src/gui/register/MainWindowList.cpp" line="-270"/>
+        <location filename="../src/gui/register/MainWindowList.cpp" line="-275"/>
         <source>设备状态</source>
         <translation type="unfinished"></translation>
     </message>
@@ -990,7 +990,7 @@
     </message>
     <message>
         <location line="+25"/>
-        <location filename="../src/gui/register/MainWindowList.cpp" line="+277"/>
+        <location filename="../src/gui/register/MainWindowList.cpp" line="+282"/>
         <source>使用部门</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1055,7 +1055,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/register/MainWindowList.cpp" line="-215"/>
+        <location filename="../src/gui/register/MainWindowList.cpp" line="-220"/>
         <source>设备总数： %1 件 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1091,8 +1091,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+16"/>
+        <location line="+15"/>
+        <location line="+17"/>
         <source>真的要保存当前网格设置吗？</source>
         <translation type="unfinished"></translation>
     </message>

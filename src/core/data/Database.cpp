@@ -240,7 +240,11 @@ void Database::WriteLog(const QString &operation) {
     const QDateTime now = QDateTime::currentDateTime();
     run(SqlStatement(QStringLiteral("insert into LogRec(F_EmpName,F_OperType,F_OperDate,"
                                     "F_OperTime) values(?,?,?,?)"),
-                     {AppSettings::CurrentOperator, operation,
+                     // Before anyone has logged in the name is empty text, never NULL, so a
+                     // search for F_EmpName = '' finds those rows.
+                     {AppSettings::CurrentOperator.isNull() ? QStringLiteral("")
+                                                            : AppSettings::CurrentOperator,
+                      operation,
                       now.date().toString(QStringLiteral("yyyy-MM-dd")),
                       now.time().toString(QStringLiteral("hh:mm:ss"))}));
 }

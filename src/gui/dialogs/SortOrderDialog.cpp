@@ -311,12 +311,12 @@ void SortOrderDialog::confirm() {
     accept();
 }
 
-QString ChooseSortOrder(DataGrid *grid, QWidget *parent) {
+std::optional<QString> ChooseSortOrder(DataGrid *grid, QWidget *parent) {
     if (!grid)
-        return QString();
+        return std::nullopt;
     SortOrderDialog dialog(parent ? parent : grid->window());
     dialog.loadColumns(*grid);
     if (dialog.exec() != QDialog::Accepted)
-        return QString();
+        return std::nullopt;
     return dialog.sortSpec();
 }

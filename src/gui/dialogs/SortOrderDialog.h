@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+
+#include <optional>
 #include <QList>
 #include <QPoint>
 
@@ -70,6 +72,6 @@ private:
 };
 
 // Asks the user for a sort order of the grid's rows: the order text for
-// DataGrid::setSortSpec, or an empty text when the user cancels. The dialog is centred on
-// `parent`, or on the grid's window when none is given.
-QString ChooseSortOrder(DataGrid *grid, QWidget *parent = nullptr);
+// DataGrid::setSortSpec (empty for no order), or nothing when the user cancels, so the grid
+// keeps its order. The dialog is centred on `parent`, or on the grid's window when none is given.
+std::optional<QString> ChooseSortOrder(DataGrid *grid, QWidget *parent = nullptr);

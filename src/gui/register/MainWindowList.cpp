@@ -261,7 +261,11 @@ void MainWindow::copyItem() {
     openEquipmentEditor(EquipmentEditor::Mode::CopyItem, treePicker());
 }
 
-void MainWindow::sortList() { DBGridEh1->setSortSpec(ChooseSortOrder(DBGridEh1, this)); }
+// A cancelled sort dialog leaves the list in the order it had.
+void MainWindow::sortList() {
+    if (const auto spec = ChooseSortOrder(DBGridEh1, this))
+        DBGridEh1->setSortSpec(*spec);
+}
 
 void MainWindow::chooseListColumns() { ShowFieldList(DBGridEh1); }
 
@@ -272,7 +276,8 @@ void MainWindow::saveListLayout() {
 
 void MainWindow::sortDetail() {
     if (DataGrid *grid = currentDetailGrid())
-        grid->setSortSpec(ChooseSortOrder(grid, this));
+        if (const auto spec = ChooseSortOrder(grid, this))
+            grid->setSortSpec(*spec);
 }
 
 void MainWindow::chooseDetailColumns() {
@@ -392,7 +397,8 @@ void MainWindow::showAbout() {
 }
 
 // The window previews keys: the list commands work whichever of its controls has the focus,
-// but only while the operator may use them. Delete in a text box edits the text there.
+// but only while the operator may use them. Delete, Ctrl+A and Ctrl+E in a text box edit the
+// text there.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() != QEvent::KeyPress || QApplication::activeModalWidget())
         return false;
@@ -406,6 +412,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
                                                   {Qt::Key_E, QStringLiteral("Action202")},
                                                   {Qt::Key_S, QStringLiteral("Action203")}};
         if (!commandOfKey.contains(key->key()))
+            return false;
+        // A text box keeps its own Ctrl+A (select all) and Ctrl+E (end of line), as it keeps
+        // Delete.
+        if (key->key() != Qt::Key_S && isTextInput(widget))
             return false;
         runCommand(commandOfKey.value(key->key()));
         return true;

@@ -187,6 +187,7 @@ void TestDatabase::fillComboKeepsTheBoxAfterAnError() {
 void TestDatabase::writeLog() {
     TestEnv env;
     Database &dm = env.dm();
+    AppSettings::CurrentOperator = QString(); // nobody has logged in yet
     dm.WriteLog("登录失败！");
     AppSettings::CurrentOperator = "O'Neil";
     dm.WriteLog("更换操作员失败！");
@@ -194,7 +195,9 @@ void TestDatabase::writeLog() {
     QVERIFY(dm.OpenQuerySQL("select * from LogRec order by F_ID", log));
     log.fetchAll();
     QCOMPARE(log.rowCount(), 2);
-    QCOMPARE(log.value(0, "F_EmpName").toString(), QString());
+    // Nobody is the empty name, not NULL: a search for F_EmpName = '' finds the row.
+    QCOMPARE(dm.GetSQLInt("select count(*) from LogRec where F_EmpName = ''"), 1);
+    QCOMPARE(dm.GetSQLInt("select count(*) from LogRec where F_EmpName is null"), 0);
     QCOMPARE(log.value(0, "F_OperType").toString(), QStringLiteral("登录失败！"));
     QCOMPARE(log.value(1, "F_EmpName").toString(), QStringLiteral("O'Neil"));
     QCOMPARE(log.value(1, "F_OperDate").toString(),

@@ -377,6 +377,22 @@ void TestMainWindow::deleteKeyEditsTextBoxes() {
     QCOMPARE(value->text(), QStringLiteral("A1"));
     QVERIFY(f.env.dialogs().messages.isEmpty());
     QCOMPARE(f.codes(), QStringList({"A100", "XA1"}));
+    // Ctrl+A selects the text; no editor opens (one that did is closed and noted).
+    bool editorOpened = false;
+    QTimer::singleShot(0, qApp, [&editorOpened] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            editorOpened = true;
+            modal->close();
+        }
+    });
+    QTest::keyClick(value, Qt::Key_A, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    QVERIFY(!editorOpened);
+    QCOMPARE(value->selectedText(), QStringLiteral("A1"));
+    QTest::keyClicks(value, "XA");
+    QCOMPARE(value->text(), QStringLiteral("XA"));
+    QCOMPARE(f.codes(), QStringList({"XA1"}));
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TestMainWindow::hiddenCommandsCannotBeReached() {
