@@ -1,5 +1,7 @@
 #include "gui/widgets/CheckDateEdit.h"
 
+#include "core/schema/Schema.h"
+
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -12,6 +14,10 @@ CheckDateEdit::CheckDateEdit(QWidget *parent)
     layout->addWidget(m_check);
     layout->addWidget(m_date, 1);
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    // The register keeps dates before this as "no date"; a box that took one would show a
+    // date the record then loses.
+    m_date->setMinimumDate(
+        QDate::fromString(QLatin1String(Schema::FirstRealDate), QStringLiteral("yyyy-MM-dd")));
     m_date->setCalendarPopup(true);
     m_date->setDate(QDate::currentDate());
     m_check->setChecked(true);

@@ -9,7 +9,8 @@ class QCheckBox;
 class QDateEdit;
 
 // A date box with a tick box in front: unticked means "no date" (no limit on that side of a
-// period, or a date left open in a record). Dates show as yyyy-MM-dd whatever the locale.
+// period, or a date left open in a record). Dates show as yyyy-MM-dd whatever the locale, and
+// none before the first date the register counts as a date (Schema::FirstRealDate) is taken.
 class CheckDateEdit : public QWidget {
     Q_OBJECT
 public:

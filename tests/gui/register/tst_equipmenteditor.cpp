@@ -229,6 +229,7 @@ private slots:
     void newItemSavesEveryField();
     void editSavesBackWhatItLoaded();
     void anotherUsersChangeIsNeverLost();
+    void datesTheRegisterCallsNoDateCannotBeEntered();
     void checksBeforeSaving_data();
     void checksBeforeSaving();
     void copyIsSavedOnceItsCodeChanges();
@@ -953,6 +954,30 @@ void TestEquipmentEditor::anotherUsersChangeIsNeverLost() {
     });
     QVERIFY(!afterBulk.saved);
     QCOMPARE(itemRow(r.dm(), "C300").value("f_type").toString(), QStringLiteral("\\\\电脑椅"));
+}
+
+// The register treats a date before 1901-08-14 as "no date"; the boxes cannot take one, so what
+// the editor shows is what is stored and read back.
+void TestEquipmentEditor::datesTheRegisterCallsNoDateCannotBeEntered() {
+    Register r;
+    r.makeCurrent("C300");
+    const QDate first(1901, 8, 14);
+    QVERIFY(runEditor(r, 1, [&](EquipmentEditor &editor) {
+                auto *build = control<CheckDateEdit>(editor, "dtpBuildDate");
+                build->setChecked(true);
+                build->setDate(QDate(1890, 1, 1));
+                QCOMPARE(build->date(), first);
+                clickOk(editor);
+            }).saved);
+    QCOMPARE(itemRow(r.dm(), "C300").value("f_builddate").toString(), QStringLiteral("1901-08-14"));
+    r.window->RefreshList();
+    r.makeCurrent("C300");
+    QVERIFY(runEditor(r, 1, [&](EquipmentEditor &editor) {
+                QCOMPARE(control<CheckDateEdit>(editor, "dtpBuildDate")->checkedDate(),
+                         std::optional<QDate>(first));
+                clickOk(editor);
+            }).saved);
+    QCOMPARE(itemRow(r.dm(), "C300").value("f_builddate").toString(), QStringLiteral("1901-08-14"));
 }
 
 QTEST_MAIN(TestEquipmentEditor)
