@@ -1280,18 +1280,18 @@
     <name>SplashScreen</name>
     <message>
         <location filename="../src/gui/app/SplashScreen.cpp" line="+22"/>
-        <location filename="../src/gui/app/StartUp.cpp" line="+95"/>
+        <location filename="../src/gui/app/StartUp.cpp" line="+105"/>
         <source>系统正在启动，请稍候 .....</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/app/StartUp.cpp" line="-20"/>
+        <location filename="../src/gui/app/StartUp.cpp" line="-26"/>
         <source>正在连接数据库 .....</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+41"/>
+        <location line="+47"/>
         <source>连接成功，正在登录 ...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1305,13 +1305,19 @@
 <context>
     <name>StartUp</name>
     <message>
-        <location line="-35"/>
+        <location line="-41"/>
         <source>连接网络数据库</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
         <source>数据库文件 (*.db);;所有文件 (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>无法在 Config.ini 中记住所选数据库的位置，本次使用所选数据库，下次启动时需重新选择。
+原因：%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

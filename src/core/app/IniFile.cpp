@@ -7,6 +7,11 @@
 
 namespace {
 
+QString &writeFailureForTesting() {
+    static QString reason;
+    return reason;
+}
+
 std::optional<QString> sectionName(const QString &line) {
     const QString trimmed = line.trimmed();
     if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']')))
@@ -127,12 +132,21 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
         lines.append(newLine);
     }
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    if (!writeFailureForTesting().isEmpty()) {
+        m_lastError = writeFailureForTesting();
         return false;
-    file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-    return file.commit();
+    }
+    QSaveFile file(m_path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+        if (file.commit())
+            return true;
+    }
+    m_lastError = file.errorString();
+    return false;
 }
+
+void IniFile::failWritesForTesting(const QString &reason) { writeFailureForTesting() = reason; }
 
 bool IniFile::writeInteger(const QString &section, const QString &key, int value) {
     return writeString(section, key, QString::number(value));

@@ -17,12 +17,19 @@ public:
                        const QString &defaultValue = {}) const;
     int readInteger(const QString &section, const QString &key, int defaultValue = 0) const;
 
-    // False when the file could not be written; the file is then left as it was.
+    // False when the file could not be written; the file is then left as it was, and
+    // lastError() says why.
     bool writeString(const QString &section, const QString &key, const QString &value);
     bool writeInteger(const QString &section, const QString &key, int value);
+    const QString &lastError() const { return m_lastError; }
+
+    // Makes every write fail with `reason` (empty: writes work again), for tests of what the
+    // program does when it cannot remember a setting.
+    static void failWritesForTesting(const QString &reason);
 
 private:
     QStringList readLines() const;
 
     QString m_path;
+    QString m_lastError;
 };

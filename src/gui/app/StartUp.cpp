@@ -18,6 +18,8 @@
 #include <QTranslator>
 #include <QtDebug>
 
+#include <optional>
+
 namespace {
 
 void showStatus(SplashScreen *splash, const QString &text) {
@@ -65,9 +67,11 @@ void useTranslation(QApplication &app, QTranslator &translator) {
 } // namespace
 
 bool DataModuleCreate(Database &dm, SplashScreen *splash) {
+    // The folder picked in this run, used even when Config.ini cannot remember it.
+    std::optional<QString> picked;
     for (;;) {
         bool isDefault = false;
-        const QString path = AppPaths::databaseFileIn(databaseFolder(isDefault));
+        const QString path = AppPaths::databaseFileIn(picked ? *picked : databaseFolder(isDefault));
         if (isDefault)
             createDefaultDatabaseIfMissing(path);
 
@@ -83,13 +87,19 @@ bool DataModuleCreate(Database &dm, SplashScreen *splash) {
 
         if (splash)
             splash->hide();
-        const QString picked = UserDialogs::current().openFileName(
+        const QString file = UserDialogs::current().openFileName(
             QCoreApplication::translate("StartUp", "连接网络数据库"), AppPaths::applicationFolder(),
             QCoreApplication::translate("StartUp", "数据库文件 (*.db);;所有文件 (*)"));
-        if (picked.isEmpty())
+        if (file.isEmpty())
             return false;
-        AppSettings::ConfigFile().writeString(QStringLiteral("config"), QStringLiteral("ds"),
-                                          AppPaths::folderWithSeparator(picked));
+        picked = AppPaths::folderWithSeparator(file);
+        IniFile &config = AppSettings::ConfigFile();
+        if (!config.writeString(QStringLiteral("config"), QStringLiteral("ds"), *picked))
+            ShowMess(QCoreApplication::translate(
+                         "StartUp", "无法在 Config.ini 中记住所选数据库的位置，本次使用所选数据库，"
+                                    "下次启动时需重新选择。\n原因：%1")
+                         .arg(config.lastError()),
+                     MessWarning);
         if (splash) {
             splash->setStatus(
                 QCoreApplication::translate("SplashScreen", "系统正在启动，请稍候 ....."));

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -39,6 +40,7 @@ private slots:
     void dsNamesTheDatabaseFolder_data();
     void dsNamesTheDatabaseFolder();
     void recoveryStoresTheFolderOfThePickedFile();
+    void recoveryUsesThePickEvenWhenConfigCannotBeWritten();
     void recoveryAsksUntilCancelled();
     void splashTexts();
     void mainWindowFirstShow();
@@ -210,6 +212,31 @@ void TestStartUp::windowPlacement() {
     otherMode.resize(200, 100);
     DispFormPos(&otherMode, 0);
     QVERIFY(otherMode.geometry() != QRect(30, 40, 250, 120));
+}
+
+// Config.ini cannot be written (a read-only folder, a full disk): the picked database is used
+// for this run, the user is told that it could not be remembered and why, and the dialog does
+// not come back.
+void TestStartUp::recoveryUsesThePickEvenWhenConfigCannotBeWritten() {
+    TestEnv env(TestEnv::WithoutDatabase);
+    const QString empty = env.path("empty");
+    QVERIFY(QDir().mkpath(empty));
+    writeConfig("ds", empty + "/");
+    const QString good = env.path("good");
+    TestEnv::copyEmptyDatabase(good + "/zorbSETs.db");
+    env.dialogs().fileNames << good + "/zorbSETs.db";
+    IniFile::failWritesForTesting(QStringLiteral("磁盘已满"));
+    const auto writable = qScopeGuard([] { IniFile::failWritesForTesting(QString()); });
+
+    QVERIFY(DataModuleCreate(env.dm(), nullptr));
+    QCOMPARE(env.dialogs().askedTitles, QStringList({"连接网络数据库"}));
+    QCOMPARE(env.dm().databaseFile(), QDir(good).absolutePath() + "/zorbSETs.db");
+    QCOMPARE(readDs(), empty + "/");
+    QCOMPARE(env.dialogs().messages.size(), 1);
+    QCOMPARE(env.dialogs().messages[0].kind, int(MessWarning));
+    QVERIFY(env.dialogs().messages[0].text.contains(QStringLiteral("无法在 Config.ini 中记住")));
+    QVERIFY(env.dialogs().messages[0].text.endsWith(QStringLiteral("原因：磁盘已满")));
+    QVERIFY(env.dialogs().unexpected.isEmpty());
 }
 
 QTEST_MAIN(TestStartUp)
