@@ -176,7 +176,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+247"/>
+        <location line="+255"/>
         <source>统计日期：自 %1 至 %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -624,7 +624,7 @@
         <location line="+2"/>
         <location line="+404"/>
         <location line="+205"/>
-        <location filename="../src/gui/register/MainWindowList.cpp" line="+316"/>
+        <location filename="../src/gui/register/MainWindowList.cpp" line="+317"/>
         <location line="+9"/>
         <source>设备类型</source>
         <translation type="unfinished"></translation>
@@ -1117,12 +1117,39 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+21"/>
+        <source>正在更改所选设备资料 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>已取消，所选设备资料均未更改。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>有 %1 条设备资料未能更改，请检查所填内容是否过长！</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+4"/>
+        <source>所选设备资料未能更改。
+原因：其他操作员正在保存，数据库忙，请稍后再试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>所选设备资料未能更改。
+原因：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>无法启动%1“%2”。</source>
         <translation type="unfinished"></translation>
     </message>

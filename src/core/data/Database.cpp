@@ -77,8 +77,16 @@ bool Database::BeginTrans() {
     QSqlQuery begin(connection());
     if (begin.exec(dialect().beginTransaction()))
         return true;
-    m_lastError = begin.lastError().text();
+    noteFailure(begin.lastError());
     return false;
+}
+
+// SQLite's primary result codes: 5 busy (another connection holds the lock past the busy
+// wait), 19 a constraint (a text longer than its column, say).
+void Database::noteFailure(const QSqlError &error) {
+    m_lastError = error.text();
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    m_lastFailure = code == 5 ? Failure::Busy : code == 19 ? Failure::Constraint : Failure::Other;
 }
 
 bool Database::CommitTrans() { return connection().commit(); }
@@ -129,7 +137,7 @@ std::optional<int> Database::ExecuteCounting(const SqlStatement &statement) {
     QSqlQuery query(connection());
     if (prepareAndBind(query, statement) && query.exec())
         return query.numRowsAffected();
-    m_lastError = query.lastError().text();
+    noteFailure(query.lastError());
     qWarning().noquote() << "statement failed:" << statement.text << "-" << m_lastError;
     return std::nullopt;
 }

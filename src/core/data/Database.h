@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class QSqlError;
 class RecordSet;
 
 // The data module: the one connection to the register's database and the small services every
@@ -71,6 +72,9 @@ public:
 
     // The database's text of the last failed statement, for diagnostics.
     const QString &lastError() const { return m_lastError; }
+    // What kind of failure that was, as far as it tells a user what to do.
+    enum class Failure { Other, Busy, Constraint };
+    Failure lastFailure() const { return m_lastFailure; }
 
     // The pick-list of one code-dictionary category.
     static SqlStatement PickListSql(const QString &category);
@@ -82,6 +86,7 @@ private:
     // Runs a statement; nothing when it failed.
     std::optional<QVariant> firstValue(const SqlStatement &statement);
     bool run(const SqlStatement &statement);
+    void noteFailure(const QSqlError &error);
 
     const SqlDialect *m_dialect = &SqlDialect::sqlite();
     // Each Database has a connection of its own, so two in one process (a tool, a test acting
@@ -90,6 +95,7 @@ private:
     QString m_databaseFile;
     std::unique_ptr<TotalsReader> m_totalsReader;
     QString m_lastError;
+    Failure m_lastFailure = Failure::Other;
     bool m_connected = false;
 };
 

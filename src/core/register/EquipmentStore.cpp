@@ -210,11 +210,34 @@ bool RemoveEmptyImportedItems(Database &dm) {
     return dm.ExecuteSQL(QStringLiteral("delete from sets where F_code = '' and F_name = '' "));
 }
 
-bool SetEquipmentPath(Database &dm, EquipmentPath column, const QString &path, const QVariant &id) {
+BulkChange SetEquipmentPaths(Database &dm, EquipmentPath column, const QString &path,
+                             const QVariantList &ids, const std::function<bool(int)> &progress) {
+    const auto failure = [&dm] {
+        switch (dm.lastFailure()) {
+        case Database::Failure::Busy:
+            return BulkChange{BulkChange::Locked, dm.lastError()};
+        case Database::Failure::Constraint:
+            return BulkChange{BulkChange::TooLong, dm.lastError()};
+        case Database::Failure::Other:
+            break;
+        }
+        return BulkChange{BulkChange::Failed, dm.lastError()};
+    };
     const QString statement =
         QStringLiteral("update Sets set %1 = ?, %2 where F_ID = ?")
             .arg(column == EquipmentPath::Type ? QStringLiteral("F_type")
                                                : QStringLiteral("F_useDept"),
                  RaiseStamp());
-    return dm.ExecuteAll({SqlStatement(statement, {path, id})});
+    Transaction transaction(dm);
+    if (!transaction.isActive())
+        return failure();
+    for (int done = 0; done < ids.size(); ++done) {
+        if (!dm.ExecuteCounting(SqlStatement(statement, {path, ids[done]})))
+            return failure();
+        if (progress && !progress(done + 1))
+            return {BulkChange::Cancelled, {}};
+    }
+    if (!transaction.commit())
+        return failure();
+    return {BulkChange::Changed, {}};
 }

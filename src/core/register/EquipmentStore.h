@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <optional>
 
 class RecordSet;
@@ -101,7 +102,21 @@ bool RemoveEmptyImportedItems(Database &dm);
 // The tree path columns of an item that the bulk change sets.
 enum class EquipmentPath { Type, Department };
 
-// Sets the type or department path of the item with key `id`, in a transaction of its own;
-// false (nothing changed, nothing shown) when the database refused it, e.g. a path too long
-// for its column.
-bool SetEquipmentPath(Database &dm, EquipmentPath column, const QString &path, const QVariant &id);
+// What became of a change of many items at once.
+struct BulkChange {
+    enum Outcome {
+        Changed,   // every item
+        Cancelled, // by the user; nothing changed
+        TooLong,   // the value does not fit the column; nothing changed
+        Locked,    // another user kept the register busy past the busy wait; nothing changed
+        Failed,    // the database refused for another reason (`cause`); nothing changed
+    };
+    Outcome outcome = Failed;
+    QString cause;
+};
+
+// Sets the type or department path of the items with the keys `ids`, all in one transaction:
+// every one of them, or none. `progress(done)` is told after each item and cancels by returning
+// false. Waits for another user's save at most once, at the start. Nothing is shown.
+BulkChange SetEquipmentPaths(Database &dm, EquipmentPath column, const QString &path,
+                             const QVariantList &ids, const std::function<bool(int)> &progress = {});

@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -332,9 +333,9 @@ void MainWindow::changeSelectedDepartments() {
                    tr("请选择需要更改使用部门的设备资料！"));
 }
 
-// Each selected item is changed on its own: one that cannot take the value (a path too long
-// for its column) does not stop the others, and the user is told how many were left as they
-// were instead of the change looking complete.
+// The selection changes as a whole, in one transaction with progress: a value that does not fit,
+// another user's save that keeps the register busy, or a cancel leaves every item as it was,
+// and the user is told which.
 void MainWindow::changeSelected(EquipmentPath column, const QString &caption,
                                 const QString &question, const QString &nothingSelected) {
     if (ShowMess(question, MessQuestion) != MessYes)
@@ -347,15 +348,38 @@ void MainWindow::changeSelected(EquipmentPath column, const QString &caption,
         ShowMess(nothingSelected, MessInfo);
         return;
     }
-    int failed = 0;
-    for (int row : rows) {
-        const QVariant id = m_qryMain->value(row, QStringLiteral("F_ID"));
-        if (!SetEquipmentPath(m_dm, column, value, id))
-            ++failed;
-    }
+    QVariantList ids;
+    for (int row : rows)
+        ids << m_qryMain->value(row, QStringLiteral("F_ID"));
+    QProgressDialog progress(tr("正在更改所选设备资料 ..."), tr("取消"), 0, int(ids.size()), this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    QApplication::setOverrideCursor(Qt::WaitCursor); // the start may wait for another user
+    const BulkChange result = SetEquipmentPaths(m_dm, column, value, ids, [&progress](int done) {
+        progress.setValue(done);
+        return !progress.wasCanceled();
+    });
+    QApplication::restoreOverrideCursor();
+    progress.reset();
     ReopenList(m_qryMain->currentValue(QStringLiteral("F_ID")).toLongLong());
-    if (failed > 0)
-        ShowMess(tr("有 %1 条设备资料未能更改，请检查所填内容是否过长！").arg(failed), MessWarning);
+    switch (result.outcome) {
+    case BulkChange::Changed:
+        return;
+    case BulkChange::Cancelled:
+        ShowMess(tr("已取消，所选设备资料均未更改。"), MessInfo);
+        return;
+    case BulkChange::TooLong:
+        ShowMess(tr("有 %1 条设备资料未能更改，请检查所填内容是否过长！").arg(ids.size()),
+                 MessWarning);
+        return;
+    case BulkChange::Locked:
+        ShowMess(tr("所选设备资料未能更改。\n原因：其他操作员正在保存，数据库忙，请稍后再试。"),
+                 MessWarning);
+        return;
+    case BulkChange::Failed:
+        ShowMess(tr("所选设备资料未能更改。\n原因：%1").arg(result.cause), MessWarning);
+        return;
+    }
 }
 
 void MainWindow::toggleNavigationPane(bool shown) {

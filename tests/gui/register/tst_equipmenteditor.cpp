@@ -946,7 +946,8 @@ void TestEquipmentEditor::anotherUsersChangeIsNeverLost() {
     // A bulk change of the type while the editor is open is a change too.
     r.makeCurrent("C300");
     const EditorRun afterBulk = runEditor(r, 1, [&](EquipmentEditor &editor) {
-        QVERIFY(SetEquipmentPath(r.dm(), EquipmentPath::Type, "\\\\电脑椅", id));
+        QCOMPARE(SetEquipmentPaths(r.dm(), EquipmentPath::Type, "\\\\电脑椅", {id}).outcome,
+                 BulkChange::Changed);
         typeInto(editor, "edtName", "又一次");
         clickOk(editor);
         QVERIFY(editor.isVisible());
