@@ -438,7 +438,7 @@
 <context>
     <name>EquipmentStore</name>
     <message>
-        <location filename="../src/core/register/EquipmentStore.cpp" line="+147"/>
+        <location filename="../src/core/register/EquipmentStore.cpp" line="+153"/>
         <source>当前设备名称不能为空！</source>
         <translation type="unfinished"></translation>
     </message>

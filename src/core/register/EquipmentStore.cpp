@@ -28,15 +28,21 @@ QVariant requiredDate(const QDate &date) {
                           : QVariant(QMetaType::fromType<QString>());
 }
 
+// A text left empty is stored as empty text, never as NULL, so a search for '' finds it.
+QString text(const QString &value) {
+    const QString trimmed = value.trimmed();
+    return trimmed.isNull() ? QStringLiteral("") : trimmed;
+}
+
 QVariantList recordValues(const EquipmentRecord &r) {
-    return {r.code.trimmed(),           r.name.trimmed(),      r.jsCode.trimmed(),
-            r.type.trimmed(),           r.spec.trimmed(),      r.factory.trimmed(),
-            openDate(r.buildDate),      openDate(r.buyDate),   r.amount,
-            r.price,                    r.unit.trimmed(),      r.originValue,
-            requiredDate(r.beginDate),  r.address.trimmed(),   r.useDept.trimmed(),
-            r.useStatus.trimmed(),      r.memo1.trimmed(),     r.useEmp.trimmed(),
-            r.operEmp.trimmed(),        r.memo2.trimmed(),     requiredDate(r.editDate),
-            int(r.stopped),             r.otherCosts,          r.totalPrice};
+    return {text(r.code),              text(r.name),          text(r.jsCode),
+            text(r.type),              text(r.spec),          text(r.factory),
+            openDate(r.buildDate),     openDate(r.buyDate),   r.amount,
+            r.price,                   text(r.unit),          r.originValue,
+            requiredDate(r.beginDate), text(r.address),       text(r.useDept),
+            text(r.useStatus),         text(r.memo1),         text(r.useEmp),
+            text(r.operEmp),           text(r.memo2),         requiredDate(r.editDate),
+            int(r.stopped),            r.otherCosts,          r.totalPrice};
 }
 
 std::optional<QDate> storedOpenDate(const QVariant &value) {

@@ -34,6 +34,7 @@ private slots:
     void bulkChangeCancelledChangesNothing();
     void bulkChangeOfAValueTooLongChangesNothing();
     void bulkChangeWaitsForABusyRegisterOnceAndSaysSo();
+    void textsLeftEmptyAreStoredAsEmptyText();
 };
 
 void TestEquipmentStore::bulkChangeWritesEveryItemAtOnce() {
@@ -97,6 +98,21 @@ void TestEquipmentStore::bulkChangeWaitsForABusyRegisterOnceAndSaysSo() {
     QCOMPARE(SetEquipmentPaths(env.dm(), EquipmentPath::Type, "\\\\机床", ids).outcome,
              BulkChange::Changed);
     QCOMPARE(itemsOfType(env.dm(), "\\\\机床"), Items);
+}
+
+// A field never filled in is empty text in the register, not NULL: a search for '' finds it.
+void TestEquipmentStore::textsLeftEmptyAreStoredAsEmptyText() {
+    TestEnv env;
+    EquipmentRecord item;
+    item.code = QStringLiteral("E1");
+    item.name = QStringLiteral("空字段");
+    item.beginDate = QDate(2024, 1, 2);
+    item.editDate = QDate(2024, 1, 2);
+    QVERIFY(SaveEquipment(env.dm(), item, std::nullopt));
+    QCOMPARE(env.dm().GetSQLInt("select count(*) from Sets where F_jscode = '' and F_spec = '' "
+                                "and F_useEmp = '' and F_memo2 = ''"),
+             1);
+    QCOMPARE(env.dm().GetSQLInt("select count(*) from Sets where F_jscode is null"), 0);
 }
 
 QTEST_MAIN(TestEquipmentStore)
