@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <optional>
 
@@ -23,6 +25,12 @@ bool isComment(const QString &line) {
     const QString trimmed = line.trimmed();
     return trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')) ||
            trimmed.startsWith(QLatin1Char('#'));
+}
+
+bool isValidUtf8(const QByteArray &bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    [[maybe_unused]] const QString decoded = utf8.decode(bytes); // decoding is what finds errors
+    return !utf8.hasError();
 }
 
 bool sameName(const QString &a, const QString &b) {
@@ -57,22 +65,42 @@ QString singleLine(QString value) {
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {}
 
-QStringList IniFile::readLines() const {
+IniFile::Content IniFile::read() const {
+    Content content;
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString &line : lines) {
+    if (!file.open(QIODevice::ReadOnly))
+        return content;
+    QByteArray bytes = file.readAll();
+    content.endsWithNewline = bytes.isEmpty() || bytes.endsWith('\n');
+    // Files from older Windows installations are GB18030; anything that is valid UTF-8 is
+    // taken as UTF-8.
+    if (!isValidUtf8(bytes) && QStringDecoder("GB18030").isValid())
+        content.encoding = "GB18030";
+    content.rawLines = bytes.split('\n');
+    if (!content.rawLines.isEmpty() && content.rawLines.last().isEmpty())
+        content.rawLines.removeLast();
+    for (const QByteArray &raw : std::as_const(content.rawLines)) {
+        QString line = decode(raw, content.encoding);
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
+        content.lines << line;
     }
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    if (!content.lines.isEmpty() && content.lines.first().startsWith(QChar(0xFEFF)))
+        content.lines.first().remove(0, 1);
+    return content;
 }
+
+QString IniFile::decode(const QByteArray &bytes, const QByteArray &encoding) {
+    QStringDecoder decoder(encoding.constData());
+    return decoder.isValid() ? decoder.decode(bytes) : QString::fromUtf8(bytes);
+}
+
+QByteArray IniFile::encode(const QString &text, const QByteArray &encoding) {
+    QStringEncoder encoder(encoding.constData());
+    return encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toUtf8();
+}
+
+QStringList IniFile::readLines() const { return read().lines; }
 
 QString IniFile::readString(const QString &section, const QString &key,
                             const QString &defaultValue) const {
@@ -97,9 +125,16 @@ int IniFile::readInteger(const QString &section, const QString &key, int default
     return ok ? value : defaultValue;
 }
 
+// Only the line of the key changes (or one or two lines are added); every other byte of the
+// file, its encoding and its line ends stay as they were.
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value) {
-    QStringList lines = readLines();
+    Content content = read();
+    const QStringList &lines = content.lines;
     const QString newLine = key + QLatin1Char('=') + singleLine(value);
+    const bool crlf = !content.rawLines.isEmpty() && content.rawLines.first().endsWith('\r');
+    const auto raw = [&](const QString &line) {
+        return encode(line, content.encoding) + (crlf ? QByteArray("\r") : QByteArray());
+    };
 
     bool inSection = false;
     qsizetype sectionEnd = -1; // index after the last non-blank line of the section
@@ -116,7 +151,7 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
             continue;
         const auto lineKey = keyOf(lines[i]);
         if (lineKey && sameName(*lineKey, key)) {
-            lines[i] = newLine;
+            content.rawLines[i] = raw(newLine);
             sectionEnd = -2;
             break;
         }
@@ -124,21 +159,25 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
             sectionEnd = i + 1;
     }
     if (sectionEnd >= 0) {
-        lines.insert(sectionEnd, newLine);
+        content.rawLines.insert(sectionEnd, raw(newLine));
     } else if (sectionEnd == -1) {
         if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
-            lines.append(QString());
-        lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
-        lines.append(newLine);
+            content.rawLines.append(raw(QString()));
+        content.rawLines.append(raw(QLatin1Char('[') + section + QLatin1Char(']')));
+        content.rawLines.append(raw(newLine));
+        content.endsWithNewline = true;
     }
 
     if (!writeFailureForTesting().isEmpty()) {
         m_lastError = writeFailureForTesting();
         return false;
     }
+    QByteArray bytes = content.rawLines.join('\n');
+    if (content.endsWithNewline)
+        bytes += '\n';
     QSaveFile file(m_path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
         if (file.commit())
             return true;
     }

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTest>
 
 class TestIniFile : public QObject {
@@ -32,6 +33,7 @@ private slots:
     void writeAddsKeysToTheExistingSection();
     void valuesRoundTripAsOneLine();
     void failedWriteLeavesTheFile();
+    void gb18030FileKeepsItsEncodingAndEveryOtherByte();
     void configFileFollowsTheApplicationFolder();
 };
 
@@ -131,6 +133,41 @@ void TestIniFile::configFileFollowsTheApplicationFolder() {
     AppSettings::ResetConfigFile();
     QCOMPARE(AppSettings::ConfigFile().readInteger("Config", "ibak", 0), 1);
     QCOMPARE(AppPaths::applicationFolder(), QDir::cleanPath(env.folder()));
+}
+
+// A Config.ini from an older Windows installation is GB18030 with CRLF line ends: it reads in
+// its own encoding, and a write changes the one line, in that encoding, and no other byte.
+void TestIniFile::gb18030FileKeepsItsEncodingAndEveryOtherByte() {
+    TestEnv env(TestEnv::WithoutDatabase);
+    const QString path = env.path("gbk.ini");
+    QStringEncoder gb("GB18030");
+    QVERIFY(gb.isValid());
+    const QByteArray before = QByteArray(gb.encode(QStringLiteral(
+        "; 设备管理软件的设置\r\n[config]\r\nds=\\\\服务器\\共享\\\r\nCurOperName=张三\r\n"
+        "[公司]\r\n名称=檀昕公司 \r\n")));
+    QVERIFY(WriteJunkFile(path, before));
+    IniFile ini(path);
+    QCOMPARE(ini.readString("config", "CurOperName"), QStringLiteral("张三"));
+    QCOMPARE(ini.readString("公司", "名称"), QStringLiteral("檀昕公司"));
+
+    QVERIFY(ini.writeString("config", "CurOperName", QStringLiteral("李四")));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray after = file.readAll();
+    QByteArray expected = before;
+    expected.replace(QByteArray(gb.encode(QStringLiteral("CurOperName=张三"))),
+                     QByteArray(gb.encode(QStringLiteral("CurOperName=李四"))));
+    QCOMPARE(after, expected);
+    QCOMPARE(ini.readString("公司", "名称"), QStringLiteral("檀昕公司"));
+
+    // A key the file lacks is added in the file's encoding and line ends.
+    QVERIFY(ini.writeString("config", "ibak", "2"));
+    QCOMPARE(ini.readInteger("config", "ibak"), 2);
+    QCOMPARE(ini.readString("config", "CurOperName"), QStringLiteral("李四"));
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("CurOperName=" + QByteArray(gb.encode(QStringLiteral("李四"))) +
+                                    "\r\nibak=2\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)
