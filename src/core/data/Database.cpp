@@ -86,7 +86,22 @@ bool Database::BeginTrans() {
 void Database::noteFailure(const QSqlError &error) {
     m_lastError = error.text();
     const int code = error.nativeErrorCode().toInt() & 0xff;
-    m_lastFailure = code == 5 ? Failure::Busy : code == 19 ? Failure::Constraint : Failure::Other;
+    m_lastFailure = code == 5    ? Failure::Busy
+                    : code == 19 ? Failure::Constraint
+                    : code == 11 || code == 26 ? Failure::Damaged
+                                               : Failure::Other;
+}
+
+void Database::reportReadFailure(const QSqlError &error) {
+    noteFailure(error);
+    qWarning().noquote() << "reading a list failed:" << m_lastError;
+    if (m_lastFailure == Failure::Damaged)
+        ShowMess(tr("数据库文件已损坏，列表未能全部读出，请用“压缩数据库”检查修复或恢复备份。\n"
+                    "原因：%1")
+                     .arg(m_lastError),
+                 MessError);
+    else
+        ShowMess(tr(OpenFailed) + tr("\n原因：%1").arg(m_lastError), MessError);
 }
 
 bool Database::CommitTrans() { return connection().commit(); }
@@ -169,10 +184,16 @@ int Database::GetSQLInt(const SqlStatement &statement) {
 }
 
 bool Database::OpenQuerySQL(const SqlStatement &statement, RecordSet &records) {
-    if (records.open(this, statement, &m_lastError))
+    QSqlError error;
+    if (records.open(this, statement, &error))
         return true;
+    m_lastError = error.text();
     qWarning().noquote() << "open failed:" << statement.text << "-" << m_lastError;
-    ShowMess(tr(OpenFailed), MessError);
+    noteFailure(error);
+    if (m_lastFailure == Failure::Damaged)
+        reportReadFailure(error);
+    else
+        ShowMess(tr(OpenFailed), MessError);
     return false;
 }
 

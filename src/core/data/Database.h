@@ -73,7 +73,7 @@ public:
     // The database's text of the last failed statement, for diagnostics.
     const QString &lastError() const { return m_lastError; }
     // What kind of failure that was, as far as it tells a user what to do.
-    enum class Failure { Other, Busy, Constraint };
+    enum class Failure { Other, Busy, Constraint, Damaged };
     Failure lastFailure() const { return m_lastFailure; }
 
     // The pick-list of one code-dictionary category.
@@ -87,6 +87,10 @@ private:
     std::optional<QVariant> firstValue(const SqlStatement &statement);
     bool run(const SqlStatement &statement);
     void noteFailure(const QSqlError &error);
+    friend class RecordSet;
+    // A list could not be read to its end: said once, with the cause, so a shortened list never
+    // passes for a complete one.
+    void reportReadFailure(const QSqlError &error);
 
     const SqlDialect *m_dialect = &SqlDialect::sqlite();
     // Each Database has a connection of its own, so two in one process (a tool, a test acting

@@ -33,7 +33,7 @@ RecordSet::~RecordSet() {
         m_database->cancelTotals(this);
 }
 
-bool RecordSet::open(Database *database, const SqlStatement &statement, QString *error) {
+bool RecordSet::open(Database *database, const SqlStatement &statement, QSqlError *error) {
     const bool resorted = m_reordering && m_active && sameStatement(statement, m_statement) &&
                           m_database == database;
     const int previousRow = m_currentRow;
@@ -49,6 +49,7 @@ bool RecordSet::open(Database *database, const SqlStatement &statement, QString 
     m_knownRows = 0;
     m_rowsInAll.reset();
     m_active = false;
+    m_readFailureReported = false;
     m_currentRow = -1;
     // A new order changes neither the count nor the sums.
     if (!resorted)
@@ -148,7 +149,7 @@ SqlStatement RecordSet::effectiveStatement() const {
                         m_statement.values);
 }
 
-std::optional<RecordSet::Block> RecordSet::readRows(qint64 first, qint64 count, QString *error,
+std::optional<RecordSet::Block> RecordSet::readRows(qint64 first, qint64 count, QSqlError *error,
                                                     QSqlRecord *fields) const {
     if (!m_database)
         return std::nullopt;
@@ -162,8 +163,7 @@ std::optional<RecordSet::Block> RecordSet::readRows(qint64 first, qint64 count, 
     query.addBindValue(first);
     ok = ok && query.exec();
     if (!ok) {
-        if (error)
-            *error = query.lastError().text();
+        failedRead(query.lastError(), error);
         return std::nullopt;
     }
     const QSqlRecord shape = query.record();
@@ -181,11 +181,23 @@ std::optional<RecordSet::Block> RecordSet::readRows(qint64 first, qint64 count, 
     // A read that stops short of the rows asked for because the file is damaged must not pass
     // for the end of the list.
     if (query.lastError().isValid()) {
-        if (error)
-            *error = query.lastError().text();
+        failedRead(query.lastError(), error);
         return std::nullopt;
     }
     return rows;
+}
+
+// The caller that asked for the error (the open) reports it; a read as the user scrolls or walks
+// the list tells the user itself, once.
+void RecordSet::failedRead(const QSqlError &failure, QSqlError *error) const {
+    if (error) {
+        *error = failure;
+        return;
+    }
+    if (m_readFailureReported || !m_database)
+        return;
+    m_readFailureReported = true;
+    m_database->reportReadFailure(failure);
 }
 
 const RecordSet::Block *RecordSet::block(int index) const {

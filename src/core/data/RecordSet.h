@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QSqlError>
 #include <QSqlRecord>
 #include <QVariant>
 
@@ -100,11 +101,13 @@ private:
     using Row = QList<QVariant>;
     using Block = QList<Row>;
 
-    bool open(Database *database, const SqlStatement &statement, QString *error);
+    bool open(Database *database, const SqlStatement &statement, QSqlError *error);
     QString orderClause() const;
     // Reads the rows [first, first + count) of the list; nothing after an error.
-    std::optional<Block> readRows(qint64 first, qint64 count, QString *error = nullptr,
+    // A failure after the first block is reported to the user once per open.
+    std::optional<Block> readRows(qint64 first, qint64 count, QSqlError *error = nullptr,
                                   QSqlRecord *fields = nullptr) const;
+    void failedRead(const QSqlError &failure, QSqlError *error) const;
     const Block *block(int index) const;
     void keepBlock(int index, Block rows) const;
     void extendKnownRows(qint64 rows);
@@ -130,5 +133,6 @@ private:
     int m_currentRow = -1;
     bool m_active = false;
     bool m_reordering = false;
+    mutable bool m_readFailureReported = false;
     bool m_lastOpenWasLong = true; // unknown at first: counted early, like a long list
 };

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
@@ -22,6 +23,7 @@ class TestDatabase : public QObject {
     Q_OBJECT
 
 private slots:
+    void aDamagedListIsReportedNotShortened();
     void userTextRoundTrips_data();
     void userTextRoundTrips();
     void executeReportsFailures();
@@ -361,6 +363,34 @@ void TestDatabase::drawBevel() {
     QCOMPARE(at(7, 7), QColor(Qt::black));
     QCOMPARE(at(13, 7), QColor(Qt::black));
     QCOMPARE(at(7, 12), QColor(Qt::black));
+}
+
+// Pages of the table overwritten: the list reads what it can, and the user is told that the file
+// is damaged instead of being shown a shorter list as if it were all.
+void TestDatabase::aDamagedListIsReportedNotShortened() {
+    TestEnv env;
+    QVERIFY(env.dm().ExecuteSQL(SqlStatement(
+        "with recursive n(i) as (select 1 union all select i + 1 from n where i < 3000) "
+        "insert into Sets (F_code, F_name, F_memo1) select printf('D%05d', i), '设备', "
+        "printf('%0200d', i) from n")));
+    env.dm().disconnect();
+    {
+        QFile file(env.databasePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const qint64 from = file.size() / 2 / 4096 * 4096;
+        QVERIFY(file.seek(from));
+        QVERIFY(file.write(QByteArray(file.size() - from, char(0xA5))) > 0);
+    }
+    Database dm;
+    QVERIFY(dm.connectTo(env.databasePath()));
+    RecordSet list;
+    if (dm.OpenQuerySQL("select * from Sets", list))
+        list.fetchAll();
+    const QStringList said = env.dialogs().messageTexts();
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.first().startsWith(QStringLiteral("数据库文件已损坏")), qPrintable(said.first()));
+    QVERIFY(said.first().contains(QStringLiteral("原因：")));
+    QVERIFY(list.rowCount() < 3000);
 }
 
 QTEST_MAIN(TestDatabase)
