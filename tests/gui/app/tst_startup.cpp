@@ -24,6 +24,16 @@ void writeConfig(const QString &key, const QString &value) {
 
 QString readDs() { return AppSettings::ConfigFile().readString("Config", "ds"); }
 
+// `ds` names an empty folder; a sound register waits in another. Both folders, in that order.
+std::pair<QString, QString> dsOnAFolderWithoutADatabase(TestEnv &env) {
+    const QString empty = env.path("empty");
+    QDir().mkpath(empty);
+    writeConfig("ds", empty + "/");
+    const QString good = env.path("good");
+    TestEnv::copyEmptyDatabase(good + "/zorbSETs.db");
+    return {empty, good};
+}
+
 QByteArray contentOf(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -95,11 +105,7 @@ void TestStartUp::dsNamesTheDatabaseFolder() {
 // any name, and its folder (with the separator) is stored and opened.
 void TestStartUp::recoveryStoresTheFolderOfThePickedFile() {
     TestEnv env(TestEnv::WithoutDatabase);
-    const QString empty = env.path("empty");
-    QVERIFY(QDir().mkpath(empty));
-    writeConfig("ds", empty + "/");
-    const QString good = env.path("good");
-    TestEnv::copyEmptyDatabase(good + "/zorbSETs.db");
+    const auto [empty, good] = dsOnAFolderWithoutADatabase(env);
     QFile(good + "/notes.txt").open(QIODevice::WriteOnly);
     env.dialogs().fileNames << good + "/notes.txt";
 
@@ -219,11 +225,7 @@ void TestStartUp::windowPlacement() {
 // not come back.
 void TestStartUp::recoveryUsesThePickEvenWhenConfigCannotBeWritten() {
     TestEnv env(TestEnv::WithoutDatabase);
-    const QString empty = env.path("empty");
-    QVERIFY(QDir().mkpath(empty));
-    writeConfig("ds", empty + "/");
-    const QString good = env.path("good");
-    TestEnv::copyEmptyDatabase(good + "/zorbSETs.db");
+    const auto [empty, good] = dsOnAFolderWithoutADatabase(env);
     env.dialogs().fileNames << good + "/zorbSETs.db";
     IniFile::failWritesForTesting(QStringLiteral("磁盘已满"));
     const auto writable = qScopeGuard([] { IniFile::failWritesForTesting(QString()); });
