@@ -254,7 +254,7 @@
 <context>
     <name>EquipmentEditor</name>
     <message>
-        <location filename="../src/gui/register/EquipmentEditor.cpp" line="+33"/>
+        <location filename="../src/gui/register/EquipmentEditor.cpp" line="+35"/>
         <source>保存失败，请检测数据库连接！</source>
         <translation type="unfinished"></translation>
     </message>
@@ -264,7 +264,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+26"/>
         <source>设备编号：</source>
         <translation type="unfinished"></translation>
     </message>

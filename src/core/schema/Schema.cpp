@@ -157,6 +157,17 @@ const Table *findTable(const QString &name) {
 // Text compares without regard to letter case, as operators and codes always have; a text longer
 // than its column, a date that is not "yyyy-MM-dd" or a flag other than 0/1 makes the statement
 // fail instead of being stored; numbers and flags written as NULL (or not at all) become 0.
+int textWidth(const QString &table, const QString &column) {
+    const Table *found = findTable(table);
+    if (!found)
+        return 0;
+    for (const Column &candidate : found->columns) {
+        if (column.compare(QLatin1String(candidate.name), Qt::CaseInsensitive) == 0)
+            return candidate.type == ColumnType::Text ? candidate.width : 0;
+    }
+    return 0;
+}
+
 QString columnDefinition(const Column &column) {
     const QString name = QString::fromLatin1(column.name);
     switch (column.type) {

@@ -50,6 +50,8 @@ inline constexpr const char *FirstRealDate = "1901-08-14";
 const std::vector<Table> &tables();
 const std::vector<Index> &indexes();
 const Table *findTable(const QString &name); // letter case ignored
+// The characters a text column holds; 0 for a column that is not a bounded text or not there.
+int textWidth(const QString &table, const QString &column);
 
 QString columnDefinition(const Column &column);
 QString createTableStatement(const Table &table);

@@ -1,5 +1,7 @@
 #include "gui/register/EquipmentEditor.h"
 
+#include "core/schema/Schema.h"
+
 #include "gui/widgets/FormKeys.h"
 
 
@@ -129,6 +131,22 @@ void EquipmentEditor::createControls() {
     Memo2 = memo("Memo2");
     dtpeditdate = date("dtpeditdate");
     cbUseFlag = named(new QCheckBox(tr("是否停用"), this), "cbUseFlag");
+    limitToColumns();
+}
+
+// A box takes no more characters than its column holds, so a text too long cannot be typed.
+void EquipmentEditor::limitToColumns() {
+    const std::pair<QLineEdit *, const char *> boxes[] = {
+        {edtCode, "F_code"},       {edtName, "F_name"},
+        {edtJScode, "F_jscode"},   {cbeType, "F_type"},
+        {edtSpec, "F_spec"},       {edtFactory, "F_factory"},
+        {edtAddress, "F_Address"}, {cbeUseDept, "F_useDept"},
+        {cbbUnit->lineEdit(), "F_unit"}, {cbbUseStatus->lineEdit(), "F_useStatus"},
+        {cbbUseEmp->lineEdit(), "F_useEmp"}, {cbbOperEmp->lineEdit(), "F_OperEmp"}};
+    for (const auto &[box, column] : boxes) {
+        if (const int width = Schema::textWidth(QStringLiteral("Sets"), QLatin1String(column)))
+            box->setMaxLength(width);
+    }
 }
 
 QGridLayout *EquipmentEditor::buildRows() {

@@ -60,6 +60,7 @@ signals:
 private:
     // building
     void createControls();
+    void limitToColumns();
     QGridLayout *buildRows();
     QHBoxLayout *buildBottomStrip();
     void setTabOrders();

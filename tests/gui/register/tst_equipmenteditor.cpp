@@ -230,6 +230,7 @@ private slots:
     void editSavesBackWhatItLoaded();
     void anotherUsersChangeIsNeverLost();
     void datesTheRegisterCallsNoDateCannotBeEntered();
+    void boxesTakeNoMoreThanTheirColumnHolds();
     void checksBeforeSaving_data();
     void checksBeforeSaving();
     void copyIsSavedOnceItsCodeChanges();
@@ -658,12 +659,15 @@ void TestEquipmentEditor::tooLongTextWritesNothing() {
     r.makeCurrent("A100");
     const QStringList before = allRows(r.dm());
     const QString text = QString(length - 1, u'长') + u'X';
-    // The database, not the editor, refuses the text.
+    // The boxes stop at their columns' widths; past that limit, as a text from elsewhere would
+    // come, the database refuses the text and nothing is written.
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("CHECK constraint failed: length"));
     const EditorRun run = runEditor(r, mode, [&](EquipmentEditor &editor) {
         typeInto(editor, "edtCode", "L1");
         typeInto(editor, "edtName", "长文本");
         auto *edit = control<QLineEdit>(editor, qPrintable(field));
+        QCOMPARE(edit->maxLength(), length - 1);
+        edit->setMaxLength(32767);
         edit->setText(text);
         clickOk(editor);
         QCOMPARE(edit->text(), text);
@@ -979,6 +983,20 @@ void TestEquipmentEditor::datesTheRegisterCallsNoDateCannotBeEntered() {
                 clickOk(editor);
             }).saved);
     QCOMPARE(itemRow(r.dm(), "C300").value("f_builddate").toString(), QStringLiteral("1901-08-14"));
+}
+
+// A text longer than its column cannot be typed: the box stops at the column's width.
+void TestEquipmentEditor::boxesTakeNoMoreThanTheirColumnHolds() {
+    Register r;
+    QVERIFY(runEditor(r, 0, [&](EquipmentEditor &editor) {
+                typeInto(editor, "edtCode", QString(60, u'码'));
+                typeInto(editor, "edtName", QString(120, u'名'));
+                QCOMPARE(control<QLineEdit>(editor, "edtCode")->text().size(), 50);
+                QCOMPARE(control<QLineEdit>(editor, "edtName")->text().size(), 100);
+                QCOMPARE(control<QComboBox>(editor, "cbbUnit")->lineEdit()->maxLength(), 50);
+                clickOk(editor);
+            }).saved);
+    QCOMPARE(itemRow(r.dm(), QString(50, u'码')).value("f_name").toString(), QString(100, u'名'));
 }
 
 QTEST_MAIN(TestEquipmentEditor)
