@@ -1319,18 +1319,18 @@
     <name>SplashScreen</name>
     <message>
         <location filename="../src/gui/app/SplashScreen.cpp" line="+22"/>
-        <location filename="../src/gui/app/StartUp.cpp" line="+105"/>
+        <location filename="../src/gui/app/StartUp.cpp" line="+123"/>
         <source>系统正在启动，请稍候 .....</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/app/StartUp.cpp" line="-26"/>
+        <location filename="../src/gui/app/StartUp.cpp" line="-30"/>
         <source>正在连接数据库 .....</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+47"/>
+        <location line="+51"/>
         <source>连接成功，正在登录 ...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1344,7 +1344,28 @@
 <context>
     <name>StartUp</name>
     <message>
-        <location line="-41"/>
+        <location line="-107"/>
+        <source>文件不存在。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>文件是空的。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>该文件不是数据库文件，或已损坏。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>无法打开数据库“%1”，请选择数据库文件。
+原因：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>连接网络数据库</source>
         <translation type="unfinished"></translation>
     </message>

@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QDir>
 #include <QFontDatabase>
 #include <QLocale>
 #include <QThread>
@@ -33,6 +35,18 @@ QString databaseFolder(bool &isDefault) {
                                                         QStringLiteral("ds"));
     isDefault = ds.trimmed().isEmpty();
     return isDefault ? AppPaths::defaultDataFolder() : ds;
+}
+
+// Why a database file could not be opened, in words a user can act on.
+QString openFailureReason(const QString &path, const QString &error) {
+    if (!QFile::exists(path))
+        return QCoreApplication::translate("StartUp", "文件不存在。");
+    if (QFileInfo(path).size() == 0)
+        return QCoreApplication::translate("StartUp", "文件是空的。");
+    if (error.contains(QLatin1String("not a database"), Qt::CaseInsensitive) ||
+        error.contains(QLatin1String("malformed"), Qt::CaseInsensitive))
+        return QCoreApplication::translate("StartUp", "该文件不是数据库文件，或已损坏。");
+    return error;
 }
 
 // The shipped empty database is made on the first run; a folder named in `ds` never gains one.
@@ -87,6 +101,10 @@ bool DataModuleCreate(Database &dm, SplashScreen *splash) {
 
         if (splash)
             splash->hide();
+        ShowMess(QCoreApplication::translate("StartUp", "无法打开数据库“%1”，请选择数据库文件。\n"
+                                                        "原因：%2")
+                     .arg(QDir::toNativeSeparators(path), openFailureReason(path, error)),
+                 MessWarning);
         const QString file = UserDialogs::current().openFileName(
             QCoreApplication::translate("StartUp", "连接网络数据库"), AppPaths::applicationFolder(),
             QCoreApplication::translate("StartUp", "数据库文件 (*.db);;所有文件 (*)"));

@@ -115,6 +115,9 @@ void TestStartUp::recoveryStoresTheFolderOfThePickedFile() {
     QCOMPARE(env.dm().databaseFile(), QDir(good).absolutePath() + "/zorbSETs.db");
     QVERIFY(QDir(empty).isEmpty());
     QVERIFY(!QFile::exists(env.path("data")));
+    QCOMPARE(env.dialogs().messageTexts(),
+             QStringList{QStringLiteral("无法打开数据库“%1”，请选择数据库文件。\n原因：文件不存在。")
+                             .arg(QDir::toNativeSeparators(empty + "/zorbSETs.db"))});
     QVERIFY(env.dialogs().unexpected.isEmpty());
 }
 
@@ -137,7 +140,11 @@ void TestStartUp::recoveryAsksUntilCancelled() {
     QVERIFY(QDir(elsewhere).isEmpty());
     QCOMPARE(contentOf(broken + "/zorbSETs.db"), QByteArray("not a database at all"));
     QVERIFY(!splash.isVisible());
-    QVERIFY(env.dialogs().messages.isEmpty());
+    // Each time the user is told why before being asked for another file.
+    QCOMPARE(env.dialogs().messages.size(), 2);
+    QVERIFY(env.dialogs().messages[0].text.endsWith(QStringLiteral("原因：该文件不是数据库文件，或已损坏。")));
+    QVERIFY(env.dialogs().messages[1].text.endsWith(QStringLiteral("原因：文件不存在。")));
+    QCOMPARE(env.dialogs().messages[1].kind, int(MessWarning));
 }
 
 void TestStartUp::splashTexts() {
@@ -234,10 +241,10 @@ void TestStartUp::recoveryUsesThePickEvenWhenConfigCannotBeWritten() {
     QCOMPARE(env.dialogs().askedTitles, QStringList({"连接网络数据库"}));
     QCOMPARE(env.dm().databaseFile(), QDir(good).absolutePath() + "/zorbSETs.db");
     QCOMPARE(readDs(), empty + "/");
-    QCOMPARE(env.dialogs().messages.size(), 1);
-    QCOMPARE(env.dialogs().messages[0].kind, int(MessWarning));
-    QVERIFY(env.dialogs().messages[0].text.contains(QStringLiteral("无法在 Config.ini 中记住")));
-    QVERIFY(env.dialogs().messages[0].text.endsWith(QStringLiteral("原因：磁盘已满")));
+    QCOMPARE(env.dialogs().messages.size(), 2); // why ds failed, then why it was not kept
+    QCOMPARE(env.dialogs().messages[1].kind, int(MessWarning));
+    QVERIFY(env.dialogs().messages[1].text.contains(QStringLiteral("无法在 Config.ini 中记住")));
+    QVERIFY(env.dialogs().messages[1].text.endsWith(QStringLiteral("原因：磁盘已满")));
     QVERIFY(env.dialogs().unexpected.isEmpty());
 }
 
