@@ -176,7 +176,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+82"/>
         <source>数据库文件已损坏，列表未能全部读出，请用“压缩数据库”检查修复或恢复备份。
 原因：%1</source>
         <translation type="unfinished"></translation>
@@ -254,7 +254,7 @@
 <context>
     <name>EquipmentEditor</name>
     <message>
-        <location filename="../src/gui/register/EquipmentEditor.cpp" line="+35"/>
+        <location filename="../src/gui/register/EquipmentEditor.cpp" line="+36"/>
         <source>保存失败，请检测数据库连接！</source>
         <translation type="unfinished"></translation>
     </message>
@@ -264,7 +264,67 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+7"/>
+        <source>设备编号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>设备名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>主机编号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>设备类型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>设备规格</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>制造厂家</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>安装地点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>使用部门</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>单位</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>设备状态</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>使用人员</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>制单人员</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>设备编号：</source>
         <translation type="unfinished"></translation>
     </message>
@@ -399,7 +459,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+142"/>
+        <location line="+144"/>
         <source>该设备资料已被其他操作员修改，请重新打开后再修改。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1259,6 +1319,39 @@
     <message>
         <location line="+1"/>
         <source>末项</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <location filename="../src/core/data/SaveFailure.cpp" line="+13"/>
+        <source>其他操作员正在保存，数据库忙，请稍后再试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>数据库文件是只读的，不能保存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>磁盘已满。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>数据库文件已损坏。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>“%1”的内容太长，最多 %2 个字。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>原因：</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -86,8 +86,11 @@ bool Database::BeginTrans() {
 void Database::noteFailure(const QSqlError &error) {
     m_lastError = error.text();
     const int code = error.nativeErrorCode().toInt() & 0xff;
-    m_lastFailure = code == 5    ? Failure::Busy
-                    : code == 19 ? Failure::Constraint
+    // 8 read-only, 13 disk full; 11 and 26 a damaged file or none of SQLite's.
+    m_lastFailure = code == 5                  ? Failure::Busy
+                    : code == 19               ? Failure::Constraint
+                    : code == 8                ? Failure::ReadOnly
+                    : code == 13               ? Failure::DiskFull
                     : code == 11 || code == 26 ? Failure::Damaged
                                                : Failure::Other;
 }
@@ -112,7 +115,7 @@ bool Database::run(const SqlStatement &statement) {
     QSqlQuery query(connection());
     if (prepareAndBind(query, statement) && query.exec())
         return true;
-    m_lastError = query.lastError().text();
+    noteFailure(query.lastError());
     qWarning().noquote() << "statement failed:" << statement.text << "-" << m_lastError;
     return false;
 }

@@ -73,7 +73,7 @@ public:
     // The database's text of the last failed statement, for diagnostics.
     const QString &lastError() const { return m_lastError; }
     // What kind of failure that was, as far as it tells a user what to do.
-    enum class Failure { Other, Busy, Constraint, Damaged };
+    enum class Failure { Other, Busy, Constraint, Damaged, ReadOnly, DiskFull };
     Failure lastFailure() const { return m_lastFailure; }
 
     // The pick-list of one code-dictionary category.

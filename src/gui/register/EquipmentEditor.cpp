@@ -1,5 +1,6 @@
 #include "gui/register/EquipmentEditor.h"
 
+#include "core/data/SaveFailure.h"
 #include "core/schema/Schema.h"
 
 #include "gui/widgets/FormKeys.h"
@@ -132,6 +133,28 @@ void EquipmentEditor::createControls() {
     dtpeditdate = date("dtpeditdate");
     cbUseFlag = named(new QCheckBox(tr("是否停用"), this), "cbUseFlag");
     limitToColumns();
+}
+
+// The caption the user sees for a column of the item, for messages; empty when there is none.
+QString EquipmentEditor::fieldCaption(const QString &column) const {
+    static const std::pair<const char *, const char *> captions[] = {
+        {"F_code", QT_TRANSLATE_NOOP("EquipmentEditor", "设备编号")},
+        {"F_name", QT_TRANSLATE_NOOP("EquipmentEditor", "设备名称")},
+        {"F_jscode", QT_TRANSLATE_NOOP("EquipmentEditor", "主机编号")},
+        {"F_type", QT_TRANSLATE_NOOP("EquipmentEditor", "设备类型")},
+        {"F_spec", QT_TRANSLATE_NOOP("EquipmentEditor", "设备规格")},
+        {"F_factory", QT_TRANSLATE_NOOP("EquipmentEditor", "制造厂家")},
+        {"F_Address", QT_TRANSLATE_NOOP("EquipmentEditor", "安装地点")},
+        {"F_useDept", QT_TRANSLATE_NOOP("EquipmentEditor", "使用部门")},
+        {"F_unit", QT_TRANSLATE_NOOP("EquipmentEditor", "单位")},
+        {"F_useStatus", QT_TRANSLATE_NOOP("EquipmentEditor", "设备状态")},
+        {"F_useEmp", QT_TRANSLATE_NOOP("EquipmentEditor", "使用人员")},
+        {"F_OperEmp", QT_TRANSLATE_NOOP("EquipmentEditor", "制单人员")}};
+    for (const auto &[name, caption] : captions) {
+        if (column.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return tr(caption);
+    }
+    return {};
 }
 
 // A box takes no more characters than its column holds, so a text too long cannot be typed.
@@ -396,7 +419,9 @@ void EquipmentEditor::onOk() {
     }
     EquipmentRecord saved = record;
     saved.stamp = m_loadedStamp;
+    QApplication::setOverrideCursor(Qt::WaitCursor); // the save may wait for another user's
     const EquipmentSave result = SaveEquipment(m_dm, saved, editId);
+    QApplication::restoreOverrideCursor();
     switch (result.status) {
     case EquipmentSave::Saved:
         afterSave(result.id, record.code.trimmed());
@@ -405,9 +430,14 @@ void EquipmentEditor::onOk() {
         // What the user typed stays in the form; nothing of it was written.
         ShowMess(tr("该设备资料已被其他操作员修改，请重新打开后再修改。"), MessWarning);
         return;
-    case EquipmentSave::Refused:
-        ShowMess(tr(SaveFailed), MessError);
+    case EquipmentSave::Refused: {
+        const QString cause = SaveFailureCause(m_dm, [this](const QString &column) {
+            return fieldCaption(column);
+        });
+        ShowMess(cause.isEmpty() ? tr(SaveFailed) : tr(SaveFailed) + QLatin1Char('\n') + cause,
+                 MessError);
         return;
+    }
     }
 }
 

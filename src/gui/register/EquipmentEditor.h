@@ -61,6 +61,7 @@ private:
     // building
     void createControls();
     void limitToColumns();
+    QString fieldCaption(const QString &column) const;
     QGridLayout *buildRows();
     QHBoxLayout *buildBottomStrip();
     void setTabOrders();

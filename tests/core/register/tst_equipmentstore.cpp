@@ -1,6 +1,7 @@
 // The bulk change of many items' type or department: one transaction, all or nothing, with
 // progress and cancel; a busy register is waited for once, and the cause of a refusal is told.
 #include "TestEnv.h"
+#include "core/data/SaveFailure.h"
 #include "core/register/EquipmentStore.h"
 
 #include <QSqlDatabase>
@@ -35,6 +36,7 @@ private slots:
     void bulkChangeOfAValueTooLongChangesNothing();
     void bulkChangeWaitsForABusyRegisterOnceAndSaysSo();
     void textsLeftEmptyAreStoredAsEmptyText();
+    void aRefusedSaveKnowsItsCause();
 };
 
 void TestEquipmentStore::bulkChangeWritesEveryItemAtOnce() {
@@ -113,6 +115,48 @@ void TestEquipmentStore::textsLeftEmptyAreStoredAsEmptyText() {
                                 "and F_useEmp = '' and F_memo2 = ''"),
              1);
     QCOMPARE(env.dm().GetSQLInt("select count(*) from Sets where F_jscode is null"), 0);
+}
+
+// A save the database refuses says why on a second line: another user keeping the register
+// busy past the wait, a full disk (the file may not grow), or a text too long for its field.
+void TestEquipmentStore::aRefusedSaveKnowsItsCause() {
+    TestEnv env;
+    Database &dm = env.dm();
+    EquipmentRecord item;
+    item.code = QStringLiteral("C1");
+    item.name = QStringLiteral("原因");
+    item.beginDate = QDate(2024, 1, 2);
+    item.editDate = QDate(2024, 1, 2);
+
+    QVERIFY(dm.ExecuteSQL("PRAGMA busy_timeout = 100"));
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other user");
+        other.setDatabaseName(env.databasePath());
+        QVERIFY(other.open());
+        QSqlQuery saving(other);
+        QVERIFY(saving.exec("BEGIN IMMEDIATE"));
+        QCOMPARE(SaveEquipment(dm, item, std::nullopt).status, EquipmentSave::Refused);
+        QCOMPARE(SaveFailureCause(dm), QStringLiteral("原因：其他操作员正在保存，数据库忙，请稍后再试。"));
+        QVERIFY(saving.exec("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase("other user");
+
+    const int pages = dm.GetSQLInt("PRAGMA page_count");
+    QVERIFY(dm.ExecuteSQL(SqlStatement(QStringLiteral("PRAGMA max_page_count = %1").arg(pages))));
+    item.memo1 = QString(20000, u'满');
+    QCOMPARE(SaveEquipment(dm, item, std::nullopt).status, EquipmentSave::Refused);
+    QCOMPARE(SaveFailureCause(dm), QStringLiteral("原因：磁盘已满。"));
+    QVERIFY(dm.ExecuteSQL("PRAGMA max_page_count = 1073741823"));
+
+    item.memo1.clear();
+    item.spec = QString(51, u'长');
+    QCOMPARE(SaveEquipment(dm, item, std::nullopt).status, EquipmentSave::Refused);
+    QCOMPARE(SaveFailureCause(dm, [](const QString &column) {
+                 return column.compare("F_spec", Qt::CaseInsensitive) == 0 ? QStringLiteral("规格")
+                                                                           : QString();
+             }),
+             QStringLiteral("原因：“规格”的内容太长，最多 50 个字。"));
+    QCOMPARE(dm.GetSQLInt("select count(*) from Sets"), 0);
 }
 
 QTEST_MAIN(TestEquipmentStore)

@@ -645,16 +645,18 @@ void TestEquipmentEditor::tooLongTextWritesNothing_data() {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("length"); // one more than the column holds
-    QTest::newRow("new item, name") << 0 << "edtName" << 101;
-    QTest::newRow("new item, code") << 0 << "edtCode" << 51;
-    QTest::newRow("edited item, spec") << 1 << "edtSpec" << 51;
-    QTest::newRow("edited item, department") << 1 << "cbeUseDept" << 51;
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("new item, name") << 0 << "edtName" << 101 << "设备名称";
+    QTest::newRow("new item, code") << 0 << "edtCode" << 51 << "设备编号";
+    QTest::newRow("edited item, spec") << 1 << "edtSpec" << 51 << "设备规格";
+    QTest::newRow("edited item, department") << 1 << "cbeUseDept" << 51 << "使用部门";
 }
 
 void TestEquipmentEditor::tooLongTextWritesNothing() {
     QFETCH(int, mode);
     QFETCH(QString, field);
     QFETCH(int, length);
+    QFETCH(QString, caption);
     Register r;
     r.makeCurrent("A100");
     const QStringList before = allRows(r.dm());
@@ -674,8 +676,12 @@ void TestEquipmentEditor::tooLongTextWritesNothing() {
     });
     QVERIFY(run.leftOpen);
     QVERIFY(!run.saved);
-    QCOMPARE(r.env.dialogs().messageTexts(), QStringList{SaveFailed});
-    QVERIFY(r.env.dialogs().wasShown(SaveFailed, MessError));
+    // The save's message, with the field and its limit on a second line.
+    const QString said = SaveFailed + QStringLiteral("\n原因：“%1”的内容太长，最多 %2 个字。")
+                                          .arg(caption)
+                                          .arg(length - 1);
+    QCOMPARE(r.env.dialogs().messageTexts(), QStringList{said});
+    QVERIFY(r.env.dialogs().wasShown(said, MessError));
     QCOMPARE(allRows(r.dm()), before);
 }
 
