@@ -19,21 +19,6 @@ const char *const OperationFailed = QT_TRANSLATE_NOOP("Database", "操作失败�
 const char *const DeleteFailed = QT_TRANSLATE_NOOP("Database", "删除操作失败，请检查数据连接... ");
 const char *const OpenFailed = QT_TRANSLATE_NOOP("Database", "打开操作失败，请检查数据连接... ");
 
-bool prepareAndBind(QSqlQuery &query, const SqlStatement &statement) {
-    if (!query.prepare(statement.text))
-        return false;
-    for (const QVariant &value : statement.values)
-        query.addBindValue(value);
-    return true;
-}
-
-// Table names come from the program, never from the user; anything else is refused rather
-// than spliced into a statement.
-bool isPlainName(const QString &name) {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    return plain.match(name).hasMatch();
-}
-
 QString reportDate(const std::optional<QDate> &date, const QString &openText) {
     return date ? date->toString(QStringLiteral("yyyy年MM月dd日")) : openText;
 }
@@ -113,7 +98,7 @@ bool Database::RollbackTrans() { return connection().rollback(); }
 
 bool Database::run(const SqlStatement &statement) {
     QSqlQuery query(connection());
-    if (prepareAndBind(query, statement) && query.exec())
+    if (PrepareAndBind(query, statement) && query.exec())
         return true;
     noteFailure(query.lastError());
     qWarning().noquote() << "statement failed:" << statement.text << "-" << m_lastError;
@@ -123,7 +108,7 @@ bool Database::run(const SqlStatement &statement) {
 std::optional<QVariant> Database::firstValue(const SqlStatement &statement) {
     QSqlQuery query(connection());
     query.setForwardOnly(true);
-    if (!prepareAndBind(query, statement) || !query.exec()) {
+    if (!PrepareAndBind(query, statement) || !query.exec()) {
         m_lastError = query.lastError().text();
         qWarning().noquote() << "query failed:" << statement.text << "-" << m_lastError;
         return std::nullopt;
@@ -153,7 +138,7 @@ bool Database::ExecuteAll(const QList<SqlStatement> &statements) {
 
 std::optional<int> Database::ExecuteCounting(const SqlStatement &statement) {
     QSqlQuery query(connection());
-    if (prepareAndBind(query, statement) && query.exec())
+    if (PrepareAndBind(query, statement) && query.exec())
         return query.numRowsAffected();
     noteFailure(query.lastError());
     qWarning().noquote() << "statement failed:" << statement.text << "-" << m_lastError;
@@ -161,7 +146,7 @@ std::optional<int> Database::ExecuteCounting(const SqlStatement &statement) {
 }
 
 bool Database::DeleteRecByID(const QString &table, qint64 id) {
-    if (isPlainName(table) &&
+    if (IsPlainName(table) &&
         run(SqlStatement(QStringLiteral("delete from %1 where F_ID = ?").arg(table), {id})))
         return true;
     ShowMess(tr(DeleteFailed), MessError);
@@ -203,7 +188,7 @@ bool Database::OpenQuerySQL(const SqlStatement &statement, RecordSet &records) {
 std::optional<QList<QSqlRecord>> Database::ReadRecords(const SqlStatement &statement) {
     QSqlQuery query(connection());
     query.setForwardOnly(true);
-    if (!prepareAndBind(query, statement) || !query.exec()) {
+    if (!PrepareAndBind(query, statement) || !query.exec()) {
         m_lastError = query.lastError().text();
         qWarning().noquote() << "query failed:" << statement.text << "-" << m_lastError;
         ShowMess(tr(OperationFailed), MessError);
@@ -218,7 +203,7 @@ std::optional<QList<QSqlRecord>> Database::ReadRecords(const SqlStatement &state
 std::optional<QStringList> Database::PickListValues(const SqlStatement &statement) {
     QSqlQuery query(connection());
     query.setForwardOnly(true);
-    if (!prepareAndBind(query, statement) || !query.exec()) {
+    if (!PrepareAndBind(query, statement) || !query.exec()) {
         m_lastError = query.lastError().text();
         ShowMess(tr(OperationFailed), MessError);
         return std::nullopt;
@@ -234,27 +219,17 @@ std::optional<QStringList> Database::PickListValues(const SqlStatement &statemen
 
 std::optional<Database::Totals> Database::RecordTotals(const SqlStatement &statement,
                                                      const QStringList &sumFields) {
-    QStringList columns = {QStringLiteral("count(*)")};
-    for (const QString &field : sumFields) {
-        if (!isPlainName(field))
-            return std::nullopt;
-        columns << QStringLiteral("coalesce(sum(%1), 0)").arg(field);
-    }
+    const std::optional<SqlStatement> totals = TotalsStatement(statement, sumFields);
+    if (!totals)
+        return std::nullopt;
     QSqlQuery query(connection());
     query.setForwardOnly(true);
-    const SqlStatement totals(QStringLiteral("select %1 from (%2) as totals")
-                                  .arg(columns.join(QStringLiteral(", ")), statement.text),
-                              statement.values);
-    if (!prepareAndBind(query, totals) || !query.exec() || !query.next()) {
+    if (!PrepareAndBind(query, *totals) || !query.exec() || !query.next()) {
         m_lastError = query.lastError().text();
         ShowMess(tr(OperationFailed), MessError);
         return std::nullopt;
     }
-    Totals result;
-    result.count = query.value(0).toLongLong();
-    for (int i = 0; i < sumFields.size(); ++i)
-        result.sums << query.value(i + 1).toDouble();
-    return result;
+    return ReadTotals(query, sumFields.size());
 }
 
 TotalsReader &Database::totalsReader() {

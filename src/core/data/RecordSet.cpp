@@ -15,11 +15,6 @@ namespace {
 // what is shown, and the rows the editor and the detail lists ask for.
 constexpr int BlocksKept = 32;
 
-bool isPlainName(const QString &name) {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    return plain.match(name).hasMatch();
-}
-
 bool sameStatement(const SqlStatement &a, const SqlStatement &b) {
     return a.text == b.text && a.values == b.values;
 }
@@ -60,10 +55,11 @@ bool RecordSet::open(Database *database, const SqlStatement &statement, QSqlErro
     if (!m_orderBy.isEmpty() && !resorted) {
         QSqlQuery probe(database->connection());
         probe.setForwardOnly(true);
-        probe.prepare(QStringLiteral("select * from (%1) as probed limit 0").arg(statement.text));
-        for (const QVariant &value : statement.values)
-            probe.addBindValue(value);
-        m_fields = probe.exec() ? probe.record() : QSqlRecord();
+        const bool probed = PrepareAndBind(
+            probe,
+            SqlStatement(QStringLiteral("select * from (%1) as probed limit 0").arg(statement.text),
+                         statement.values));
+        m_fields = probed && probe.exec() ? probe.record() : QSqlRecord();
     }
     // A list that was long before is likely long again: its count starts on the second
     // connection while the first block is read here (and is dropped if that block is all).
@@ -156,12 +152,10 @@ std::optional<RecordSet::Block> RecordSet::readRows(qint64 first, qint64 count, 
     const SqlStatement effective = effectiveStatement();
     QSqlQuery query(m_database->connection());
     query.setForwardOnly(true);
-    bool ok = query.prepare(effective.text + QStringLiteral(" limit ? offset ?"));
-    for (const QVariant &value : effective.values)
-        query.addBindValue(value);
-    query.addBindValue(count);
-    query.addBindValue(first);
-    ok = ok && query.exec();
+    const bool ok =
+        PrepareAndBind(query, SqlStatement(effective.text + QStringLiteral(" limit ? offset ?"),
+                                           effective.values + QVariantList{count, first})) &&
+        query.exec();
     if (!ok) {
         failedRead(query.lastError(), error);
         return std::nullopt;
@@ -354,7 +348,7 @@ int RecordSet::locate(const QString &field, const QVariant &wanted) {
     if (holdsEveryRow())
         return -1;
     const QString name = m_fields.fieldName(column);
-    if (!isPlainName(name))
+    if (!IsPlainName(name))
         return -1;
     QSqlQuery query(m_database->connection());
     query.setForwardOnly(true);
@@ -363,10 +357,7 @@ int RecordSet::locate(const QString &field, const QVariant &wanted) {
             ? QStringLiteral("select %1 from (%2) as located").arg(name, m_statement.text)
             : QStringLiteral("select %1 from (%2) as sorted").arg(name, m_statement.text) +
                   orderClause();
-    bool ok = query.prepare(text);
-    for (const QVariant &value : m_statement.values)
-        query.addBindValue(value);
-    if (!ok || !query.exec())
+    if (!PrepareAndBind(query, SqlStatement(text, m_statement.values)) || !query.exec())
         return -1;
     for (qint64 row = 0; query.next(); ++row) {
         if (query.value(0) != wanted)

@@ -33,3 +33,13 @@ inline QString LikeLiteral(const QString &text) {
     escaped.replace(QLatin1Char('_'), QLatin1String("!_"));
     return escaped;
 }
+
+// Whether a name taken into statement text (a table, a field) is a plain identifier; names
+// come from the program, and anything else is refused rather than spliced in.
+bool IsPlainName(const QString &name);
+
+class QSqlQuery;
+
+// Prepares the statement on `query` and binds its values, in order; false when it does not
+// prepare.
+bool PrepareAndBind(QSqlQuery &query, const SqlStatement &statement);

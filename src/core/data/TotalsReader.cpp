@@ -2,7 +2,6 @@
 
 #include "core/schema/SqliteUri.h"
 
-#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -19,21 +18,28 @@ namespace {
 
 std::atomic<int> delayForTesting{0};
 
-bool isPlainName(const QString &name) {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    return plain.match(name).hasMatch();
-}
+} // namespace
 
-SqlStatement totalsStatement(const SqlStatement &statement, const QStringList &sumFields) {
+std::optional<SqlStatement> TotalsStatement(const SqlStatement &statement,
+                                            const QStringList &sumFields) {
     QStringList columns = {QStringLiteral("count(*)")};
-    for (const QString &field : sumFields)
+    for (const QString &field : sumFields) {
+        if (!IsPlainName(field))
+            return std::nullopt;
         columns << QStringLiteral("coalesce(sum(%1), 0)").arg(field);
+    }
     return SqlStatement(QStringLiteral("select %1 from (%2) as totals")
                             .arg(columns.join(QStringLiteral(", ")), statement.text),
                         statement.values);
 }
 
-} // namespace
+StatementTotals ReadTotals(const QSqlQuery &row, qsizetype sumCount) {
+    StatementTotals totals;
+    totals.count = row.value(0).toLongLong();
+    for (qsizetype i = 0; i < sumCount; ++i)
+        totals.sums << row.value(int(i) + 1).toDouble();
+    return totals;
+}
 
 TotalsReader::TotalsReader(const QString &databaseFile, QObject *parent)
     : QObject(parent), m_databaseFile(databaseFile), m_thread([this] { run(); }) {}
@@ -55,7 +61,7 @@ void TotalsReader::setDelayForTesting(int milliseconds) { delayForTesting = mill
 void TotalsReader::request(QObject *client, const SqlStatement &statement,
                            const QStringList &sumFields, Answer answer) {
     cancel(client);
-    if (!std::all_of(sumFields.cbegin(), sumFields.cend(), isPlainName)) {
+    if (!std::all_of(sumFields.cbegin(), sumFields.cend(), IsPlainName)) {
         answer(std::nullopt);
         return;
     }
@@ -150,11 +156,8 @@ std::optional<StatementTotals> TotalsReader::count(QSqlDatabase &db, const Job &
                                                    bool *interrupted) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const SqlStatement totals = totalsStatement(job.statement, job.sumFields);
-    bool ok = query.prepare(totals.text);
-    for (const QVariant &value : totals.values)
-        query.addBindValue(value);
-    ok = ok && query.exec() && query.next();
+    const SqlStatement totals = *TotalsStatement(job.statement, job.sumFields);
+    const bool ok = PrepareAndBind(query, totals) && query.exec() && query.next();
     if (!ok) {
         *interrupted = query.lastError().nativeErrorCode() == QString::number(SQLITE_INTERRUPT);
         if (!*interrupted)
@@ -162,11 +165,7 @@ std::optional<StatementTotals> TotalsReader::count(QSqlDatabase &db, const Job &
                                  << query.lastError().text();
         return std::nullopt;
     }
-    StatementTotals result;
-    result.count = query.value(0).toLongLong();
-    for (int i = 0; i < job.sumFields.size(); ++i)
-        result.sums << query.value(i + 1).toDouble();
-    return result;
+    return ReadTotals(query, job.sumFields.size());
 }
 
 void TotalsReader::deliver(quint64 id, QObject *client,

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class QSqlDatabase;
+class QSqlQuery;
 
 #include <condition_variable>
 #include <functional>
@@ -22,6 +23,13 @@ struct StatementTotals {
     qint64 count = 0;
     QList<double> sums;
 };
+
+// "select count(*), coalesce(sum(F_x), 0), … from (statement)"; nothing when a field name is
+// not a plain identifier.
+std::optional<SqlStatement> TotalsStatement(const SqlStatement &statement,
+                                            const QStringList &sumFields);
+// The figures of the current row of a totals statement with `sumCount` sums.
+StatementTotals ReadTotals(const QSqlQuery &row, qsizetype sumCount);
 
 // Counts and sums statements on a connection of its own, in a thread of its own, so a list can
 // show its first rows while its totals are still being read: on a large register the aggregate
