@@ -176,7 +176,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+67"/>
         <source>数据库文件已损坏，列表未能全部读出，请用“压缩数据库”检查修复或恢复备份。
 原因：%1</source>
         <translation type="unfinished"></translation>
@@ -188,7 +188,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+192"/>
+        <location line="+182"/>
         <source>统计日期：自 %1 至 %2</source>
         <translation type="unfinished"></translation>
     </message>
